@@ -1,5 +1,7 @@
 #include "store/VersionStamp.h"
 
+#include "res/version.h"
+
 void StampVersion(Host& host) {
     static const char kVersion[] = GLYPHER_VERSION_TEXT;
     RegistryKey key;

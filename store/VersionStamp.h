@@ -3,8 +3,5 @@
 
 #include "store/Host.h"
 
-// The release, as the about box and the registry stamp name it.
-#define GLYPHER_VERSION_TEXT "1.01"
-
-// Writes HKLM\SOFTWARE\KESTRAWN\GLYPHER "CurrentVersion" = "1.01". Fails silently.
+// Writes GLYPHER_VERSION_TEXT (res/version.h) as HKLM\SOFTWARE\KESTRAWN\GLYPHER "CurrentVersion". Fails silently.
 void StampVersion(Host& host);

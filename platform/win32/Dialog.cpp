@@ -1,0 +1,93 @@
+#include "platform/win32/Dialog.h"
+
+#include "platform/win32/WinApp.h"
+
+void DDX_Text(CDataExchange* dx, int controlId, CString& value) {
+    HWND control = GetDlgItem(dx->m_pDlgWnd->m_hWnd, controlId);
+    if (!dx->m_bSaveAndValidate) {
+        SetWindowTextA(control, value);
+        return;
+    }
+    // The length is an upper bound for double-byte text; the NUL ends it.
+    int length = GetWindowTextLengthA(control);
+    GetWindowTextA(control, value.GetBuffer(length), length + 1);
+    value.ReleaseBuffer();
+}
+
+CDialog::CDialog(UINT templateId, HWND parent) : m_nIDHelp(templateId), m_templateId(templateId), m_parent(parent) {}
+
+CDialog::~CDialog() {
+    if (m_hWnd) DestroyWindow(m_hWnd);
+}
+
+INT_PTR CDialog::DoModal() {
+    HWND owner = m_parent ? m_parent : GetActiveWindow();
+    INT_PTR result = DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_templateId), owner, DialogProc,
+                                     reinterpret_cast<LPARAM>(this));
+    m_hWnd = nullptr;
+    return result;
+}
+
+BOOL CDialog::UpdateData(BOOL saveAndValidate) {
+    CDataExchange dx = {this, saveAndValidate};
+    DoDataExchange(&dx);
+    return TRUE;
+}
+
+void CDialog::EndDialog(int result) { ::EndDialog(m_hWnd, result); }
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+void CDialog::OnOK() {
+    if (UpdateData(TRUE)) EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+bool CDialog::OnCommand(WORD id, WORD) {
+    switch (id) {
+    case IDOK: OnOK(); return true;
+    case IDCANCEL: OnCancel(); return true;
+    case ID_HELP: AfxGetApp()->WinHelp(m_hWnd, kDialogHelpBase + m_nIDHelp); return true;
+    default: return false;
+    }
+}
+
+bool CDialog::OnSysCommand(UINT, LPARAM) { return false; }
+
+bool CDialog::OnPaint() { return false; }
+
+HCURSOR CDialog::OnQueryDragIcon() { return nullptr; }
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* dialog = reinterpret_cast<CDialog*>(lParam);
+        SetWindowLongPtrA(window, DWLP_USER, lParam);
+        dialog->m_hWnd = window;
+        return dialog->OnInitDialog();
+    }
+    // Messages sent before WM_INITDIALOG (WM_SETFONT and the like) find no object yet.
+    auto* dialog = reinterpret_cast<CDialog*>(GetWindowLongPtrA(window, DWLP_USER));
+    return dialog ? dialog->OnMessage(message, wParam, lParam) : FALSE;
+}
+
+INT_PTR CDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND: return OnCommand(LOWORD(wParam), HIWORD(wParam));
+    case WM_SYSCOMMAND: return OnSysCommand(static_cast<UINT>(wParam), lParam);
+    case WM_PAINT: return OnPaint();
+    case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(OnQueryDragIcon());
+    case WM_HELP: {
+        // F1 with Shift, Ctrl or Alt held asks for no help.
+        bool modified = (GetKeyState(VK_SHIFT) | GetKeyState(VK_CONTROL) | GetKeyState(VK_MENU)) < 0;
+        if (!modified) SendMessageA(m_hWnd, WM_COMMAND, ID_HELP, 0);
+        return TRUE;
+    }
+    default: return FALSE;
+    }
+}

@@ -1,0 +1,29 @@
+#!/bin/bash
+# Builds GLYPHER for the host and for 32- and 64-bit Windows and runs every
+# test: natively, then the Windows builds under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh
+jobs=$(nproc)
+
+for preset in native mingw-x86_64 mingw-i686; do
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" -j "$jobs"
+done
+
+ctest --preset native
+
+source scripts/wine-env.sh
+glypher_ensure_display
+glypher_ensure_prefix
+
+ctest --preset mingw-x86_64
+
+if glypher_can_run_32bit; then
+    ctest --preset mingw-i686
+else
+    echo "NOTE: this kernel cannot run 32-bit programs, so the i686 build's tests that run under Wine"
+    echo "      are skipped here; its build checks still run."
+    ctest --preset mingw-i686 -L build-check
+fi

@@ -1,0 +1,42 @@
+# Sourced by the scripts that run Windows programs: a Wine prefix of the
+# project's own inside the build tree (never the user's ~/.wine), code page
+# 932, and a display (Xvfb when none is given).
+
+export LANG=ja_JP.UTF-8
+export WINEPREFIX="${GLYPHER_WINEPREFIX:-$(pwd)/build/wineprefix}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+# No Mono or Gecko installer prompts in a fresh prefix.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+WINE64=/usr/lib/wine/wine64
+WINE32=/usr/lib/wine/wine
+
+# Starts Xvfb on a free display unless one is set; stops it when the shell exits.
+glypher_ensure_display() {
+    if [[ -n "${DISPLAY:-}" ]] && xset q >/dev/null 2>&1; then return; fi
+    local display
+    for display in $(seq 90 120); do
+        [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]] && continue
+        Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        GLYPHER_XVFB_PID=$!
+        export DISPLAY=":$display"
+        trap 'kill $GLYPHER_XVFB_PID 2>/dev/null; "$WINE64" wineserver -k 2>/dev/null || true' EXIT
+        for _ in $(seq 50); do xset q >/dev/null 2>&1 && return; sleep 0.1; done
+    done
+    echo "no X display could be started" >&2
+    return 1
+}
+
+# Creates the prefix once; later runs reuse it.
+glypher_ensure_prefix() {
+    if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
+        echo "wine: creating the prefix $WINEPREFIX"
+        mkdir -p "$WINEPREFIX"
+        "$WINE64" wineboot --init >/dev/null 2>&1 || true
+        /usr/lib/wine/wineserver -w
+    fi
+}
+
+# True when this machine can run 32-bit programs (some kernels lack IA-32 support).
+glypher_can_run_32bit() {
+    [[ -x "$WINE32" ]] && "$WINE32" --version >/dev/null 2>&1
+}

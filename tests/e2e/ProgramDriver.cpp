@@ -1,0 +1,103 @@
+#include "tests/e2e/ProgramDriver.h"
+
+#include <vector>
+
+const char kMainDialogCaption[] = "KESTRAWN ｸﾞﾘﾌｧｰ";
+const char kMessageBoxCaption[] = "GLYPHER";
+
+ProgramDriver::ProgramDriver(const std::string& exePath) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    std::string commandLine = "\"" + exePath + "\"";
+    if (!CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &m_process)) {
+        m_process = {};
+    }
+}
+
+ProgramDriver::~ProgramDriver() {
+    if (!m_process.hProcess) return;
+    if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(m_process.hProcess, 99);
+        WaitForSingleObject(m_process.hProcess, 5000);
+    }
+    CloseHandle(m_process.hThread);
+    CloseHandle(m_process.hProcess);
+}
+
+namespace {
+struct WindowSearch {
+    DWORD processId;
+    std::string caption;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<WindowSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if ((search->processId && owner != search->processId) || !IsWindowVisible(window)) return TRUE;
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (std::string(className) != "#32770") return TRUE;
+    char caption[256] = {};
+    GetWindowTextA(window, caption, sizeof caption);
+    if (search->caption != caption) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+}  // namespace
+
+HWND FindProgramWindow(DWORD processId, const std::string& caption) {
+    WindowSearch search = {processId, caption, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND ProgramDriver::WaitForWindow(const std::string& caption, DWORD timeoutMs) {
+    for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
+        if (HWND window = FindProgramWindow(m_process.dwProcessId, caption)) {
+            // Let the dialog finish WM_INITDIALOG and its first paint.
+            DWORD_PTR ignored;
+            SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
+            return window;
+        }
+        if (WaitForSingleObject(m_process.hProcess, 50) == WAIT_OBJECT_0) return nullptr;
+    }
+    return nullptr;
+}
+
+bool ProgramDriver::WaitUntilClosed(HWND window, DWORD timeoutMs) {
+    for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
+        if (!IsWindow(window) || !IsWindowVisible(window)) return true;
+        Sleep(50);
+    }
+    return false;
+}
+
+DWORD ProgramDriver::WaitForExit(DWORD timeoutMs) {
+    if (!m_process.hProcess || WaitForSingleObject(m_process.hProcess, timeoutMs) != WAIT_OBJECT_0) return STILL_ACTIVE;
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(m_process.hProcess, &code);
+    return code;
+}
+
+std::string ControlText(HWND dialog, int controlId) {
+    HWND control = GetDlgItem(dialog, controlId);
+    LRESULT length = SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
+    std::vector<char> text(length + 1);
+    SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    return text.data();
+}
+
+void SetControlText(HWND dialog, int controlId, const std::string& text) {
+    SendMessageA(GetDlgItem(dialog, controlId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void PressButton(HWND dialog, int buttonId) {
+    // Posted: the handler may run a modal loop (the about box) or end the dialog.
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, buttonId)));
+}
+
+std::string MessageBoxText(HWND box) { return ControlText(box, 0xFFFF); }

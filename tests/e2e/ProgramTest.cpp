@@ -1,0 +1,184 @@
+// GLYPHER.EXE itself, run under Wine and driven from this process through its
+// windows; the registry it reads and writes is the prefix's real one.
+#include <gtest/gtest.h>
+
+#include "platform/win32/WinApi.h"
+
+#include <cstdlib>
+#include <optional>
+
+#include "res/resource.h"
+#include "store/IconSlot.h"
+#include "tests/e2e/ProgramDriver.h"
+
+namespace {
+
+const char kMetricsKey[] = "Control Panel\\desktop\\windowmetrics";
+const char kStampKey[] = "SOFTWARE\\KESTRAWN";
+const char kInvalidDataText[] = "設定したデータは無効です。\nもう一度、設定してください。";
+
+HKEY RootKey(RegistryRoot root) { return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(root)); }
+
+void SetText(HKEY root, const std::string& subKey, const std::string& name, const std::string& text) {
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExA(root, subKey.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr), 0);
+    RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>(text.size() + 1));
+    RegCloseKey(key);
+}
+
+void DeleteValue(HKEY root, const std::string& subKey, const std::string& name) {
+    HKEY key;
+    if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_SET_VALUE, &key) != 0) return;
+    RegDeleteValueA(key, name.c_str());
+    RegCloseKey(key);
+}
+
+std::optional<std::string> GetText(HKEY root, const std::string& subKey, const std::string& name) {
+    HKEY key;
+    if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_QUERY_VALUE, &key) != 0) return std::nullopt;
+    std::string text(4096, '\0');
+    DWORD size = static_cast<DWORD>(text.size());
+    LONG result = RegQueryValueExA(key, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&text[0]), &size);
+    RegCloseKey(key);
+    if (result != 0) return std::nullopt;
+    text.resize(size);
+    while (!text.empty() && text.back() == '\0') text.pop_back();
+    return text;
+}
+
+std::optional<std::string> SlotValue(IconSlot slot) {
+    const IconSlotDef& def = kIconSlots[slot];
+    return GetText(RootKey(def.root), def.subKey, def.valueName);
+}
+
+std::optional<std::string> BinDefaultValue() {
+    return GetText(HKEY_CLASSES_ROOT, kRecycleBinIconKey, "");
+}
+
+std::string OldPath(int slot) { return "C:\\old\\" + std::to_string(slot) + ".ico"; }
+std::string NewPath(int slot) { return "C:\\新しい\\" + std::to_string(slot) + ".ico"; }
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* exe = std::getenv("GLYPHER_EXE");
+        ASSERT_TRUE(exe) << "GLYPHER_EXE names the program under test";
+        m_exe = exe;
+        // Every slot holds a location an earlier run could have written.
+        for (const IconSlotDef& def : kIconSlots) SetText(RootKey(def.root), def.subKey, def.valueName, OldPath(def.slot) + ",0");
+        SetText(HKEY_CLASSES_ROOT, kRecycleBinIconKey, "", "C:\\old\\bin.ico,0");
+        SetText(HKEY_CURRENT_USER, kMetricsKey, "Shell Icon Size", "32");
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kStampKey);
+    }
+
+    // Starts the program and waits for its main dialog.
+    HWND Start() {
+        m_program = std::make_unique<ProgramDriver>(m_exe);
+        return m_program->WaitForWindow(kMainDialogCaption);
+    }
+
+    void FillAllFields(HWND dialog, std::string (*path)(int)) {
+        for (const IconSlotDef& def : kIconSlots) SetControlText(dialog, def.editId, path(def.slot));
+    }
+
+    void ExpectSlotsHold(std::string (*path)(int)) {
+        for (const IconSlotDef& def : kIconSlots) {
+            EXPECT_EQ(SlotValue(def.slot).value_or("<missing>"), path(def.slot) + ",0") << "slot " << def.slot;
+        }
+    }
+
+    std::string m_exe;
+    std::unique_ptr<ProgramDriver> m_program;
+};
+
+TEST_F(ProgramTest, CancelLeavesTheIconsAndWritesOnlyTheVersionStamp) {
+    HWND dialog = Start();
+    ASSERT_TRUE(dialog);
+    for (const IconSlotDef& def : kIconSlots) EXPECT_EQ(ControlText(dialog, def.editId), OldPath(def.slot));
+
+    PressButton(dialog, IDCANCEL);
+    EXPECT_EQ(m_program->WaitForExit(), 0u);
+    ExpectSlotsHold(OldPath);
+    EXPECT_EQ(BinDefaultValue().value_or("<missing>"), "C:\\old\\bin.ico,0");
+    EXPECT_EQ(GetText(HKEY_CURRENT_USER, kMetricsKey, "Shell Icon Size").value_or("<missing>"), "32");
+    EXPECT_EQ(GetText(HKEY_LOCAL_MACHINE, "SOFTWARE\\KESTRAWN\\GLYPHER", "CurrentVersion").value_or("<missing>"),
+              "1.01");
+}
+
+TEST_F(ProgramTest, ValidInputIsWrittenWithTheBinDefaultAndTheMetricRestored) {
+    HWND dialog = Start();
+    ASSERT_TRUE(dialog);
+    FillAllFields(dialog, NewPath);
+    PressButton(dialog, IDOK);
+
+    EXPECT_EQ(m_program->WaitForExit(), 0u);
+    ExpectSlotsHold(NewPath);
+    EXPECT_EQ(BinDefaultValue().value_or("<missing>"), NewPath(RecycleBinFull) + ",0");
+    EXPECT_EQ(GetText(HKEY_CURRENT_USER, kMetricsKey, "Shell Icon Size").value_or("<missing>"), "32");
+}
+
+TEST_F(ProgramTest, InvalidInputShowsTheMessageAndReopensWithTheLoadedValues) {
+    HWND dialog = Start();
+    ASSERT_TRUE(dialog);
+    SetControlText(dialog, IDC_MY_COMPUTER, "C:\\typed\\a.ico");
+    SetControlText(dialog, IDC_FOLDER, "C:\\icons\\a.ICO");
+    PressButton(dialog, IDOK);
+
+    HWND box = m_program->WaitForWindow(kMessageBoxCaption);
+    ASSERT_TRUE(box) << "no message box captioned with the program's name";
+    EXPECT_EQ(MessageBoxText(box), kInvalidDataText);
+    EXPECT_FALSE(FindProgramWindow(m_program->ProcessId(), kMainDialogCaption)) << "the dialog closes first";
+    PressButton(box, IDOK);
+
+    dialog = m_program->WaitForWindow(kMainDialogCaption);
+    ASSERT_TRUE(dialog) << "the dialog did not come back";
+    for (const IconSlotDef& def : kIconSlots) EXPECT_EQ(ControlText(dialog, def.editId), OldPath(def.slot));
+
+    PressButton(dialog, IDCANCEL);
+    EXPECT_EQ(m_program->WaitForExit(), 0u);
+    ExpectSlotsHold(OldPath);
+}
+
+TEST_F(ProgramTest, ResetPutsEveryFieldBackAndOkThenReadsThem) {
+    HWND dialog = Start();
+    ASSERT_TRUE(dialog);
+    SetControlText(dialog, IDC_MY_COMPUTER, "typed");
+    SetControlText(dialog, IDC_CDROM, "");
+    SetControlText(dialog, IDC_FOLDER_OPEN, "C:\\x.ico");
+    PressButton(dialog, IDC_RESET);
+    // A message sent after the posted click is handled after it.
+    ControlText(dialog, IDC_MY_COMPUTER);
+    for (const IconSlotDef& def : kIconSlots) EXPECT_EQ(ControlText(dialog, def.editId), OldPath(def.slot));
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "reset keeps the dialog open";
+
+    PressButton(dialog, IDOK);
+    EXPECT_EQ(m_program->WaitForExit(), 0u);
+    ExpectSlotsHold(OldPath);
+}
+
+TEST_F(ProgramTest, FieldsTakeTextOfAnyLength) {
+    const std::string longPath = "C:\\" + std::string(3000, 'x') + "\\長い.ico";
+    HWND dialog = Start();
+    ASSERT_TRUE(dialog);
+    FillAllFields(dialog, NewPath);
+    SetControlText(dialog, IDC_MY_COMPUTER, longPath);
+    PressButton(dialog, IDOK);
+
+    EXPECT_EQ(m_program->WaitForExit(), 0u);
+    EXPECT_EQ(SlotValue(MyComputer).value_or("<missing>"), longPath + ",0");
+}
+
+TEST_F(ProgramTest, EmptyMetricIsNeitherCreatedNorToggled) {
+    DeleteValue(HKEY_CURRENT_USER, kMetricsKey, "Shell Icon Size");
+    HWND dialog = Start();
+    ASSERT_TRUE(dialog);
+    FillAllFields(dialog, NewPath);
+    PressButton(dialog, IDOK);
+
+    EXPECT_EQ(m_program->WaitForExit(), 0u);
+    ExpectSlotsHold(NewPath);
+    EXPECT_FALSE(GetText(HKEY_CURRENT_USER, kMetricsKey, "Shell Icon Size"));
+}
+
+}  // namespace

@@ -1,0 +1,155 @@
+// The main dialog and the about box in this process, driven step by step from
+// a thread timer while the modal loop runs.
+#include <gtest/gtest.h>
+
+#include "platform/win32/WinApi.h"
+
+#include <functional>
+#include <vector>
+
+#include "platform/win32/WinApp.h"
+#include "res/resource.h"
+#include "ui/ShellIconDlg.h"
+
+namespace {
+
+class TestApp : public CWinApp {
+public:
+    TestApp() : CWinApp("GLYPHER") {}
+    BOOL InitInstance() override { return FALSE; }
+} g_app;
+
+const char kAboutCaption[] = "ﾊﾞｰｼﾞｮﾝ情報 glypher";
+const char kAboutItemText[] = "ﾊﾞｰｼﾞｮﾝ情報(glypher) (&A)...";
+
+// Runs `steps` one per timer tick inside the modal loop that `run` starts.
+// Each step gets the window that is active at that moment.
+INT_PTR RunScripted(const std::function<INT_PTR()>& run, std::vector<std::function<void(HWND)>> steps) {
+    static std::vector<std::function<void(HWND)>>* pending;
+    static size_t next;
+    pending = &steps;
+    next = 0;
+    UINT_PTR timer = SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR, DWORD) {
+        HWND active = GetActiveWindow();
+        if (!active || next == pending->size()) return;
+        (*pending)[next++](active);
+    });
+    INT_PTR result = run();
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(next, steps.size()) << "the dialog closed before the script ended";
+    return result;
+}
+
+std::string Text(HWND window, int controlId) {
+    char text[512] = {};
+    GetDlgItemTextA(window, controlId, text, sizeof text);
+    return text;
+}
+
+std::string Caption(HWND window) {
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+int AboutItemCount(HWND window) {
+    HMENU menu = GetSystemMenu(window, FALSE);
+    int found = 0;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) found += GetMenuItemID(menu, i) == IDM_ABOUTBOX;
+    return found;
+}
+
+class DialogTest : public ::testing::Test {
+protected:
+    void SetUp() override { g_app.m_hInstance = GetModuleHandleA(nullptr); }
+    CShellIconDlg dialog;
+};
+
+TEST_F(DialogTest, OkReadsEveryFieldExactlyAndCancelReadsNone) {
+    for (const IconSlotDef& def : kIconSlots) dialog.EditedPath(def.slot) = "before";
+    INT_PTR result = RunScripted([&] { return dialog.DoModal(); },
+                                 {[](HWND window) {
+                                      for (const IconSlotDef& def : kIconSlots)
+                                          SetDlgItemTextA(window, def.editId, def.label);
+                                      SetDlgItemTextA(window, IDC_HARD_DISK, "");
+                                  },
+                                  [](HWND window) { PostMessageA(window, WM_COMMAND, IDOK, 0); }});
+    EXPECT_EQ(result, IDOK);
+    for (const IconSlotDef& def : kIconSlots) {
+        EXPECT_EQ(std::string(dialog.EditedPath(def.slot)), def.slot == HardDisk ? "" : def.label) << def.editId;
+    }
+
+    result = RunScripted([&] { return dialog.DoModal(); },
+                         {[](HWND window) { SetDlgItemTextA(window, IDC_FOLDER, "typed"); },
+                          [](HWND window) { PostMessageA(window, WM_COMMAND, IDCANCEL, 0); }});
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(std::string(dialog.EditedPath(Folder)), kIconSlots[Folder].label);
+}
+
+TEST_F(DialogTest, EachShowingStartsFromTheValuesSetForItAndResetsToThem) {
+    for (const char* value : {"C:\\first.ico", "C:\\second.ico"}) {
+        SCOPED_TRACE(value);
+        for (const IconSlotDef& def : kIconSlots) dialog.EditedPath(def.slot) = value;
+        RunScripted([&] { return dialog.DoModal(); },
+                    {[&](HWND window) {
+                         for (const IconSlotDef& def : kIconSlots) EXPECT_EQ(Text(window, def.editId), value);
+                         SetDlgItemTextA(window, IDC_NETWORK, "typed");
+                         SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_RESET, BN_CLICKED), 0);
+                         for (const IconSlotDef& def : kIconSlots) EXPECT_EQ(Text(window, def.editId), value);
+                         PostMessageA(window, WM_COMMAND, IDOK, 0);
+                     }});
+        EXPECT_EQ(std::string(dialog.EditedPath(NetworkNeighborhood)), value);
+    }
+}
+
+TEST_F(DialogTest, SystemMenuCarriesTheAboutItemOncePerShowing) {
+    for (int showing = 1; showing <= 2; ++showing) {
+        SCOPED_TRACE(showing);
+        RunScripted([&] { return dialog.DoModal(); },
+                    {[](HWND window) {
+                         EXPECT_EQ(AboutItemCount(window), 1);
+                         HMENU menu = GetSystemMenu(window, FALSE);
+                         int last = GetMenuItemCount(menu) - 1;
+                         EXPECT_EQ(GetMenuItemID(menu, last), static_cast<UINT>(IDM_ABOUTBOX));
+                         char text[64] = {};
+                         GetMenuStringA(menu, last, text, sizeof text, MF_BYPOSITION);
+                         EXPECT_STREQ(text, kAboutItemText);
+                         EXPECT_EQ(GetMenuState(menu, last - 1, MF_BYPOSITION) & MF_SEPARATOR,
+                                   static_cast<UINT>(MF_SEPARATOR));
+                         PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+                     }});
+    }
+}
+
+TEST_F(DialogTest, AboutBoxIsModalOverTheDialogAndKeepsItsFields) {
+    for (UINT command : {0x0010u, 0x0013u, 0x001Fu}) {
+        SCOPED_TRACE(command);
+        HWND main = nullptr;
+        RunScripted([&] { return dialog.DoModal(); },
+                    {[&](HWND window) {
+                         main = window;
+                         SetDlgItemTextA(window, IDC_FLOPPY, "typed");
+                         PostMessageA(window, WM_SYSCOMMAND, command, 0);
+                     },
+                     [&](HWND about) {
+                         EXPECT_NE(about, main);
+                         EXPECT_EQ(Caption(about), kAboutCaption);
+                         EXPECT_FALSE(IsWindowEnabled(main)) << "the dialog accepts no input meanwhile";
+                         PostMessageA(about, WM_COMMAND, IDOK, 0);
+                     },
+                     [&](HWND window) {
+                         EXPECT_EQ(window, main);
+                         EXPECT_TRUE(IsWindowEnabled(main));
+                         EXPECT_EQ(Text(window, IDC_FLOPPY), "typed");
+                         PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+                     }});
+    }
+}
+
+TEST_F(DialogTest, CloseFromTheSystemMenuCancels) {
+    INT_PTR result = RunScripted([&] { return dialog.DoModal(); },
+                                 {[](HWND window) { PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); }});
+    EXPECT_EQ(result, IDCANCEL);
+}
+
+}  // namespace
