@@ -5,14 +5,14 @@
 export LANG=ja_JP.UTF-8
 export WINEPREFIX="${GLYPHER_WINEPREFIX:-$(pwd)/build/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
-# No Mono or Gecko installer prompts in a fresh prefix.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko installer prompts and no desktop menu entries.
+export WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
 WINE64=/usr/lib/wine/wine64
 WINE32=/usr/lib/wine/wine
 
 # Starts Xvfb on a free display unless one is set; stops it when the shell exits.
 glypher_ensure_display() {
-    if [[ -n "${DISPLAY:-}" ]] && xset q >/dev/null 2>&1; then return; fi
+    if [[ -n "${DISPLAY:-}" ]] && xdpyinfo >/dev/null 2>&1; then return; fi
     local display
     for display in $(seq 90 120); do
         [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]] && continue
@@ -20,7 +20,7 @@ glypher_ensure_display() {
         GLYPHER_XVFB_PID=$!
         export DISPLAY=":$display"
         trap 'kill $GLYPHER_XVFB_PID 2>/dev/null; "$WINE64" wineserver -k 2>/dev/null || true' EXIT
-        for _ in $(seq 50); do xset q >/dev/null 2>&1 && return; sleep 0.1; done
+        for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return; sleep 0.1; done
     done
     echo "no X display could be started" >&2
     return 1

@@ -21,10 +21,8 @@ public:
     void ShowMessage(unsigned stringId, const char* insert) override;
     [[noreturn]] void ExitProcess(unsigned exitCode) override;
 
+private:
     // The registry view flag every key is opened with: KEY_WOW64_64KEY for a
     // 32-bit build on 64-bit Windows, whose shell reads only the 64-bit view; else 0.
-    REGSAM View() const { return m_view; }
-
-private:
     REGSAM m_view;
 };

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <optional>
+#include <vector>
 
 #include "res/resource.h"
 #include "store/IconSlot.h"
@@ -16,6 +17,8 @@ namespace {
 const char kMetricsKey[] = "Control Panel\\desktop\\windowmetrics";
 const char kStampKey[] = "SOFTWARE\\KESTRAWN";
 const char kInvalidDataText[] = "設定したデータは無効です。\nもう一度、設定してください。";
+const char kAccessDeniedText[] = "レジストリへの登録に失敗しました。\n新しい設定は無効です。\nエラーコード　: 5";
+const char kShellIconsKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\explorer\\Shell Icons";
 
 HKEY RootKey(RegistryRoot root) { return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(root)); }
 
@@ -55,6 +58,43 @@ std::optional<std::string> SlotValue(IconSlot slot) {
 std::optional<std::string> BinDefaultValue() {
     return GetText(HKEY_CLASSES_ROOT, kRecycleBinIconKey, "");
 }
+
+// While it lives, nobody may set values in or create subkeys of a key:
+// opening it for writing fails with ERROR_ACCESS_DENIED.
+class WriteDenied {
+public:
+    WriteDenied(HKEY root, const char* subKey) {
+        EXPECT_EQ(RegOpenKeyExA(root, subKey, 0, READ_CONTROL | WRITE_DAC, &m_key), 0);
+        DWORD size = 0;
+        RegGetKeySecurity(m_key, DACL_SECURITY_INFORMATION, nullptr, &size);
+        m_saved.resize(size);
+        EXPECT_EQ(RegGetKeySecurity(m_key, DACL_SECURITY_INFORMATION, m_saved.data(), &size), 0);
+
+        SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+        PSID everyone;
+        AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+        std::vector<BYTE> acl(256);
+        InitializeAcl(reinterpret_cast<ACL*>(acl.data()), static_cast<DWORD>(acl.size()), ACL_REVISION);
+        AddAccessDeniedAce(reinterpret_cast<ACL*>(acl.data()), ACL_REVISION, KEY_SET_VALUE | KEY_CREATE_SUB_KEY,
+                           everyone);
+        AddAccessAllowedAce(reinterpret_cast<ACL*>(acl.data()), ACL_REVISION, KEY_ALL_ACCESS, everyone);
+        SECURITY_DESCRIPTOR descriptor;
+        InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+        SetSecurityDescriptorDacl(&descriptor, TRUE, reinterpret_cast<ACL*>(acl.data()), FALSE);
+        EXPECT_EQ(RegSetKeySecurity(m_key, DACL_SECURITY_INFORMATION, &descriptor), 0);
+        FreeSid(everyone);
+    }
+    ~WriteDenied() {
+        RegSetKeySecurity(m_key, DACL_SECURITY_INFORMATION, m_saved.data());
+        RegCloseKey(m_key);
+    }
+    WriteDenied(const WriteDenied&) = delete;
+    WriteDenied& operator=(const WriteDenied&) = delete;
+
+private:
+    HKEY m_key = nullptr;
+    std::vector<BYTE> m_saved;
+};
 
 std::string OldPath(int slot) { return "C:\\old\\" + std::to_string(slot) + ".ico"; }
 std::string NewPath(int slot) { return "C:\\新しい\\" + std::to_string(slot) + ".ico"; }
@@ -179,6 +219,29 @@ TEST_F(ProgramTest, EmptyMetricIsNeitherCreatedNorToggled) {
     EXPECT_EQ(m_program->WaitForExit(), 0u);
     ExpectSlotsHold(NewPath);
     EXPECT_FALSE(GetText(HKEY_CURRENT_USER, kMetricsKey, "Shell Icon Size"));
+}
+
+TEST_F(ProgramTest, FailedWriteReportsTheCodeAndEndsWithExitCodeOne) {
+    // The shell icons are written after the desktop and bin icons.
+    WriteDenied denied(HKEY_LOCAL_MACHINE, kShellIconsKey);
+    HWND dialog = Start();
+    ASSERT_TRUE(dialog);
+    FillAllFields(dialog, NewPath);
+    PressButton(dialog, IDOK);
+
+    HWND box = m_program->WaitForWindow(kMessageBoxCaption);
+    ASSERT_TRUE(box) << "no message box captioned with the program's name";
+    EXPECT_EQ(MessageBoxText(box), kAccessDeniedText);
+    PressButton(box, IDOK);
+    EXPECT_EQ(m_program->WaitForExit(), 1u);
+
+    for (IconSlot slot : {MyComputer, NetworkNeighborhood, RecycleBinFull, RecycleBinEmpty})
+        EXPECT_EQ(SlotValue(slot).value_or("<missing>"), NewPath(slot) + ",0") << "slot " << slot;
+    EXPECT_EQ(BinDefaultValue().value_or("<missing>"), NewPath(RecycleBinFull) + ",0");
+    for (IconSlot slot : {HardDisk, Floppy35, Folder, FolderOpen, NetworkDrive, CdRomDrive})
+        EXPECT_EQ(SlotValue(slot).value_or("<missing>"), OldPath(slot) + ",0") << "slot " << slot;
+    EXPECT_EQ(GetText(HKEY_CURRENT_USER, kMetricsKey, "Shell Icon Size").value_or("<missing>"), "32")
+        << "no refresh after the failure";
 }
 
 }  // namespace

@@ -22,21 +22,25 @@ public:
 const char kAboutCaption[] = "ﾊﾞｰｼﾞｮﾝ情報 glypher";
 const char kAboutItemText[] = "ﾊﾞｰｼﾞｮﾝ情報(glypher) (&A)...";
 
+using Step = std::function<void(HWND)>;
+std::vector<Step>* g_pendingSteps;
+size_t g_nextStep;
+
+// Runs the next step on the window that is active at this tick.
+void CALLBACK RunNextStep(HWND, UINT, UINT_PTR, DWORD) {
+    HWND active = GetActiveWindow();
+    if (!active || g_nextStep == g_pendingSteps->size()) return;
+    (*g_pendingSteps)[g_nextStep++](active);
+}
+
 // Runs `steps` one per timer tick inside the modal loop that `run` starts.
-// Each step gets the window that is active at that moment.
-INT_PTR RunScripted(const std::function<INT_PTR()>& run, std::vector<std::function<void(HWND)>> steps) {
-    static std::vector<std::function<void(HWND)>>* pending;
-    static size_t next;
-    pending = &steps;
-    next = 0;
-    UINT_PTR timer = SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR, DWORD) {
-        HWND active = GetActiveWindow();
-        if (!active || next == pending->size()) return;
-        (*pending)[next++](active);
-    });
+INT_PTR RunScripted(const std::function<INT_PTR()>& run, std::vector<Step> steps) {
+    g_pendingSteps = &steps;
+    g_nextStep = 0;
+    UINT_PTR timer = SetTimer(nullptr, 0, 30, RunNextStep);
     INT_PTR result = run();
     KillTimer(nullptr, timer);
-    EXPECT_EQ(next, steps.size()) << "the dialog closed before the script ended";
+    EXPECT_EQ(g_nextStep, steps.size()) << "the dialog closed before the script ended";
     return result;
 }
 

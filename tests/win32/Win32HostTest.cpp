@@ -1,0 +1,93 @@
+// The real program's Host against the real registry and window system.
+#include <gtest/gtest.h>
+
+#include "platform/win32/WinApi.h"
+
+#include <atomic>
+#include <chrono>
+#include <string>
+#include <thread>
+
+#include "platform/win32/Win32Host.h"
+#include "store/IconLocation.h"
+
+namespace {
+
+bool RunsUnderWow64() {
+    BOOL wow64 = FALSE;
+    return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+}
+
+bool ValueExistsInView(const std::string& subKey, REGSAM view) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, subKey.c_str(), 0, KEY_QUERY_VALUE | view, &key) != ERROR_SUCCESS)
+        return false;
+    bool exists = RegQueryValueExA(key, "probe", nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    RegCloseKey(key);
+    return exists;
+}
+
+void DeleteFromView(const char* parent, const std::string& name, REGSAM view) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, parent, 0, KEY_ALL_ACCESS | view, &key) != ERROR_SUCCESS) return;
+    RegDeleteTreeA(key, name.c_str());
+    RegCloseKey(key);
+}
+
+// A 32-bit program on 64-bit Windows must write where the 64-bit shell reads;
+// a native program writes there anyway.
+TEST(Win32Host, WritesAndReadsMachineKeysInTheSixtyFourBitView) {
+    const char kParent[] = "SOFTWARE";
+    const std::string name = "GlypherViewTest-" + std::to_string(GetCurrentProcessId());
+    const std::string subKey = std::string(kParent) + "\\" + name;
+    Win32Host host;
+
+    WriteRegistryText(host, RegistryRoot::LocalMachine, subKey.c_str(), "written", "probe");
+    CString readBack;
+    ReadIconLocation(host, RegistryRoot::LocalMachine, subKey.c_str(), readBack, "probe");
+    bool in64 = ValueExistsInView(subKey, KEY_WOW64_64KEY);
+    bool in32 = ValueExistsInView(subKey, KEY_WOW64_32KEY);
+    DeleteFromView(kParent, name, KEY_WOW64_64KEY);
+    DeleteFromView(kParent, name, KEY_WOW64_32KEY);
+
+    EXPECT_EQ(std::string(readBack), "written");
+    EXPECT_TRUE(in64) << "the value is not in the 64-bit view";
+    if (RunsUnderWow64()) EXPECT_FALSE(in32) << "the value went to the 32-bit view";
+}
+
+// A top-level window whose thread stops answering messages.
+class HungWindow {
+public:
+    HungWindow() : m_thread([this] { Run(); }) {
+        while (!m_created) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ~HungWindow() {
+        SetEvent(m_release);
+        m_thread.join();
+        CloseHandle(m_release);
+    }
+
+private:
+    void Run() {
+        HWND window = CreateWindowExA(0, "STATIC", "hung", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                                      GetModuleHandleA(nullptr), nullptr);
+        m_created = true;
+        WaitForSingleObject(m_release, INFINITE);  // no message loop while the test runs
+        DestroyWindow(window);
+    }
+
+    HANDLE m_release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::atomic<bool> m_created{false};
+    std::thread m_thread;
+};
+
+TEST(Win32Host, BroadcastDoesNotWaitForeverOnAHungWindow) {
+    HungWindow hung;
+    Win32Host host;
+    auto start = std::chrono::steady_clock::now();
+    host.BroadcastSettingChange();  // a wait without limit never returns here
+    auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(elapsed, std::chrono::seconds(15));
+}
+
+}  // namespace
