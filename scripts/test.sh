@@ -14,6 +14,9 @@ done
 
 ctest --preset native
 
+# The tests write the registry: they get a prefix of their own, apart from
+# the one scripts/run.sh shows the program in.
+export GLYPHER_WINEPREFIX="${GLYPHER_WINEPREFIX:-$(pwd)/build/wineprefix-tests}"
 source scripts/wine-env.sh
 glypher_ensure_display
 glypher_ensure_prefix

@@ -3,7 +3,7 @@
 # 932, and a display (Xvfb when none is given).
 
 export LANG=ja_JP.UTF-8
-export WINEPREFIX="${GLYPHER_WINEPREFIX:-$(pwd)/build/wineprefix}"
+export WINEPREFIX="${GLYPHER_WINEPREFIX:?the caller names the prefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono or Gecko installer prompts and no desktop menu entries.
 export WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
@@ -12,7 +12,7 @@ WINE32=/usr/lib/wine/wine
 
 # Starts Xvfb on a free display unless one is set; stops it when the shell exits.
 glypher_ensure_display() {
-    if [[ -n "${DISPLAY:-}" ]] && xdpyinfo >/dev/null 2>&1; then return; fi
+    if glypher_display_works; then return; fi
     local display
     for display in $(seq 90 120); do
         [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]] && continue
@@ -32,8 +32,15 @@ glypher_ensure_prefix() {
         echo "wine: creating the prefix $WINEPREFIX"
         mkdir -p "$WINEPREFIX"
         "$WINE64" wineboot --init >/dev/null 2>&1 || true
+        # The dialogs' font, MS P Gothic, drawn with the metric-compatible IPA P Gothic.
+        "$WINE64" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d 'IPAPGothic' /f >/dev/null 2>&1
         /usr/lib/wine/wineserver -w
     fi
+}
+
+# True when $DISPLAY names an X server that answers.
+glypher_display_works() {
+    [[ -n "${DISPLAY:-}" ]] && xdpyinfo >/dev/null 2>&1
 }
 
 # True when this machine can run 32-bit programs (some kernels lack IA-32 support).

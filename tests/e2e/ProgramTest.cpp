@@ -15,16 +15,20 @@
 namespace {
 
 const char kMetricsKey[] = "Control Panel\\desktop\\windowmetrics";
-const char kStampKey[] = "SOFTWARE\\KESTRAWN";
+const char kStampSubKey[] = "KESTRAWN";  // under SOFTWARE
 const char kInvalidDataText[] = "設定したデータは無効です。\nもう一度、設定してください。";
 const char kAccessDeniedText[] = "レジストリへの登録に失敗しました。\n新しい設定は無効です。\nエラーコード　: 5";
 const char kShellIconsKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\explorer\\Shell Icons";
+
+// The view the shell reads, which the program writes even when it and this
+// test are 32-bit programs on 64-bit Windows.
+constexpr REGSAM kView = KEY_WOW64_64KEY;
 
 HKEY RootKey(RegistryRoot root) { return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(root)); }
 
 void SetText(HKEY root, const std::string& subKey, const std::string& name, const std::string& text) {
     HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(root, subKey.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr), 0);
+    ASSERT_EQ(RegCreateKeyExA(root, subKey.c_str(), 0, nullptr, 0, KEY_SET_VALUE | kView, nullptr, &key, nullptr), 0);
     RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                    static_cast<DWORD>(text.size() + 1));
     RegCloseKey(key);
@@ -32,14 +36,14 @@ void SetText(HKEY root, const std::string& subKey, const std::string& name, cons
 
 void DeleteValue(HKEY root, const std::string& subKey, const std::string& name) {
     HKEY key;
-    if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_SET_VALUE, &key) != 0) return;
+    if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_SET_VALUE | kView, &key) != 0) return;
     RegDeleteValueA(key, name.c_str());
     RegCloseKey(key);
 }
 
 std::optional<std::string> GetText(HKEY root, const std::string& subKey, const std::string& name) {
     HKEY key;
-    if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_QUERY_VALUE, &key) != 0) return std::nullopt;
+    if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_QUERY_VALUE | kView, &key) != 0) return std::nullopt;
     std::string text(4096, '\0');
     DWORD size = static_cast<DWORD>(text.size());
     LONG result = RegQueryValueExA(key, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&text[0]), &size);
@@ -64,7 +68,7 @@ std::optional<std::string> BinDefaultValue() {
 class WriteDenied {
 public:
     WriteDenied(HKEY root, const char* subKey) {
-        EXPECT_EQ(RegOpenKeyExA(root, subKey, 0, READ_CONTROL | WRITE_DAC, &m_key), 0);
+        EXPECT_EQ(RegOpenKeyExA(root, subKey, 0, READ_CONTROL | WRITE_DAC | kView, &m_key), 0);
         DWORD size = 0;
         RegGetKeySecurity(m_key, DACL_SECURITY_INFORMATION, nullptr, &size);
         m_saved.resize(size);
@@ -109,7 +113,10 @@ protected:
         for (const IconSlotDef& def : kIconSlots) SetText(RootKey(def.root), def.subKey, def.valueName, OldPath(def.slot) + ",0");
         SetText(HKEY_CLASSES_ROOT, kRecycleBinIconKey, "", "C:\\old\\bin.ico,0");
         SetText(HKEY_CURRENT_USER, kMetricsKey, "Shell Icon Size", "32");
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kStampKey);
+        HKEY software;
+        ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE", 0, KEY_ALL_ACCESS | kView, &software), 0);
+        RegDeleteTreeA(software, kStampSubKey);
+        RegCloseKey(software);
     }
 
     // Starts the program and waits for its main dialog.
