@@ -21,7 +21,7 @@ public:
 
     // Asks the help engine for topic `helpContext` of the help file named
     // after the executable, on behalf of `window`.
-    void WinHelp(HWND window, DWORD helpContext);
+    virtual void WinHelp(HWND window, DWORD helpContext);
 
     // Compatibility shim: the system draws 3-D controls itself (DS_3DLOOK).
     BOOL Enable3dControlsStatic() { return TRUE; }

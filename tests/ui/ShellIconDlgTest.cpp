@@ -5,6 +5,8 @@
 #include "platform/win32/WinApi.h"
 
 #include <functional>
+#include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "platform/win32/WinApp.h"
@@ -13,10 +15,14 @@
 
 namespace {
 
+// Records help requests instead of starting the help engine.
 class TestApp : public CWinApp {
 public:
     TestApp() : CWinApp("GLYPHER") {}
     BOOL InitInstance() override { return FALSE; }
+    void WinHelp(HWND, DWORD helpContext) override { helpRequests.push_back(helpContext); }
+
+    std::vector<DWORD> helpRequests;
 } g_app;
 
 const char kAboutCaption[] = "ﾊﾞｰｼﾞｮﾝ情報 glypher";
@@ -44,6 +50,26 @@ INT_PTR RunScripted(const std::function<INT_PTR()>& run, std::vector<Step> steps
     return result;
 }
 
+// Presses and releases `keys` in order, then releases them in reverse, as
+// typed on the keyboard.
+void Type(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        inputs.push_back(input);
+    }
+    for (auto key = keys.end(); key != keys.begin();) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *--key;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 std::string Text(HWND window, int controlId) {
     char text[512] = {};
     GetDlgItemTextA(window, controlId, text, sizeof text);
@@ -65,7 +91,10 @@ int AboutItemCount(HWND window) {
 
 class DialogTest : public ::testing::Test {
 protected:
-    void SetUp() override { g_app.m_hInstance = GetModuleHandleA(nullptr); }
+    void SetUp() override {
+        g_app.m_hInstance = GetModuleHandleA(nullptr);
+        g_app.helpRequests.clear();
+    }
     CShellIconDlg dialog;
 };
 
@@ -154,6 +183,25 @@ TEST_F(DialogTest, CloseFromTheSystemMenuCancels) {
     INT_PTR result = RunScripted([&] { return dialog.DoModal(); },
                                  {[](HWND window) { PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); }});
     EXPECT_EQ(result, IDCANCEL);
+}
+
+TEST_F(DialogTest, F1AsksForTheTopicOfTheDialogInFrontUnlessAModifierIsHeld) {
+    const std::vector<DWORD> mainTopic = {0x20066}, bothTopics = {0x20066, 0x20064};
+    RunScripted([&] { return dialog.DoModal(); },
+                {[](HWND) { Type({VK_F1}); },
+                 [&](HWND) { EXPECT_EQ(g_app.helpRequests, mainTopic); },
+                 [](HWND) { Type({VK_CONTROL, VK_F1}); },
+                 [](HWND) { Type({VK_SHIFT, VK_F1}); },
+                 [&](HWND window) {
+                     EXPECT_EQ(g_app.helpRequests, mainTopic) << "a modifier was held";
+                     PostMessageA(window, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+                 },
+                 [](HWND) { Type({VK_F1}); },
+                 [&](HWND about) {
+                     EXPECT_EQ(g_app.helpRequests, bothTopics);
+                     PostMessageA(about, WM_COMMAND, IDOK, 0);
+                 },
+                 [](HWND window) { PostMessageA(window, WM_COMMAND, IDCANCEL, 0); }});
 }
 
 }  // namespace
