@@ -11,22 +11,24 @@ bool ParseDecimalPrefix(const char* text, int32_t* value) {
     if (*text == '-' || *text == '+') ++text;
     if (!IsDigit(*text)) return false;
 
-    // Accumulate toward the limit of the sign's range; one digit too many overflows.
-    const int64_t limit = negative ? int64_t{INT32_MAX} + 1 : INT32_MAX;
-    int64_t magnitude = 0;
+    // Accumulate toward the limit of the sign's range; one digit too many
+    // overflows. 32-bit arithmetic only: a 32-bit build has no 64-bit division.
+    const uint32_t limit = negative ? uint32_t{INT32_MAX} + 1 : uint32_t{INT32_MAX};
+    uint32_t magnitude = 0;
     for (; IsDigit(*text); ++text) {
-        magnitude = magnitude * 10 + (*text - '0');
-        if (magnitude > limit) return false;
+        uint32_t digit = static_cast<uint32_t>(*text - '0');
+        if (magnitude > (limit - digit) / 10) return false;
+        magnitude = magnitude * 10 + digit;
     }
-    *value = static_cast<int32_t>(negative ? -magnitude : magnitude);
+    *value = static_cast<int32_t>(negative ? 0u - magnitude : magnitude);
     return true;
 }
 
 char* FormatDecimal(int32_t value, char (&buffer)[kDecimalTextSize]) {
     char digits[kDecimalTextSize];
     int count = 0;
-    // Work in 64 bits so that the most negative value has a magnitude.
-    int64_t magnitude = value < 0 ? -int64_t{value} : value;
+    // Unsigned, so that the most negative value has a magnitude.
+    uint32_t magnitude = value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
     do {
         digits[count++] = static_cast<char>('0' + magnitude % 10);
         magnitude /= 10;

@@ -53,7 +53,7 @@ bool CDialog::OnCommand(WORD id, WORD) {
     switch (id) {
     case IDOK: OnOK(); return true;
     case IDCANCEL: OnCancel(); return true;
-    case ID_HELP: AfxGetApp()->WinHelp(m_hWnd, kDialogHelpBase + m_nIDHelp); return true;
+    case ID_HELP: AfxGetApp()->OnHelp(); return true;
     default: return false;
     }
 }
@@ -82,6 +82,10 @@ INT_PTR CDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOMMAND: return OnSysCommand(static_cast<UINT>(wParam), lParam);
     case WM_PAINT: return OnPaint();
     case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(OnQueryDragIcon());
+    case kQueryHelpContextMessage:
+        // A dialog procedure hands a message's result back through DWLP_MSGRESULT.
+        SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, kDialogHelpBase + m_nIDHelp);
+        return TRUE;
     case WM_HELP: {
         // F1 with Shift, Ctrl or Alt held asks for no help.
         bool modified = (GetKeyState(VK_SHIFT) | GetKeyState(VK_CONTROL) | GetKeyState(VK_MENU)) < 0;

@@ -4,7 +4,13 @@
 
 namespace {
 CWinApp* g_app = nullptr;
-}
+
+// The one application's names, zero-filled at load rather than stored in the
+// executable as part of the statically initialised application object.
+char g_modulePath[MAX_PATH];
+char g_appName[MAX_PATH];
+char g_helpPath[MAX_PATH];
+}  // namespace
 
 CWinApp::CWinApp(const char* appName) : m_pszAppName(appName) { g_app = this; }
 
@@ -16,13 +22,13 @@ int CWinApp::ExitInstance() { return 0; }
 
 void CWinApp::InitFromModule(HINSTANCE instance) {
     m_hInstance = instance;
-    DWORD length = GetModuleFileNameA(instance, m_modulePath, MAX_PATH);
+    DWORD length = GetModuleFileNameA(instance, g_modulePath, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return;  // no name: boxes get the system's default caption
 
     // Scan byte-wise with CharNextA: a backslash byte may trail a double-byte character.
-    const char* baseName = m_modulePath;
+    const char* baseName = g_modulePath;
     const char* extension = nullptr;
-    for (const char* p = m_modulePath; *p; p = CharNextA(p)) {
+    for (const char* p = g_modulePath; *p; p = CharNextA(p)) {
         if (*p == '\\' || *p == '/' || *p == ':') {
             baseName = p + 1;
             extension = nullptr;
@@ -30,19 +36,27 @@ void CWinApp::InitFromModule(HINSTANCE instance) {
             extension = p;
         }
     }
-    if (!extension) extension = m_modulePath + length;
+    if (!extension) extension = g_modulePath + length;
 
     if (!m_pszAppName) {
-        std::memcpy(m_appNameBuffer, baseName, extension - baseName);
-        m_pszAppName = m_appNameBuffer;
+        std::memcpy(g_appName, baseName, extension - baseName);
+        m_pszAppName = g_appName;
     }
     const char kHelpExtension[] = ".HLP";
-    std::size_t stem = extension - m_modulePath;
+    std::size_t stem = extension - g_modulePath;
     if (stem + sizeof kHelpExtension <= MAX_PATH) {
-        std::memcpy(m_helpPathBuffer, m_modulePath, stem);
-        std::memcpy(m_helpPathBuffer + stem, kHelpExtension, sizeof kHelpExtension);
-        m_pszHelpFilePath = m_helpPathBuffer;
+        std::memcpy(g_helpPath, g_modulePath, stem);
+        std::memcpy(g_helpPath + stem, kHelpExtension, sizeof kHelpExtension);
+        m_pszHelpFilePath = g_helpPath;
     }
+}
+
+void CWinApp::OnHelp() {
+    HWND focus = GetFocus();
+    if (!focus) return;
+    HWND topLevel = GetAncestor(focus, GA_ROOT);
+    auto context = static_cast<DWORD>(SendMessageA(topLevel, kQueryHelpContextMessage, 0, 0));
+    if (context) WinHelp(topLevel, context);
 }
 
 void CWinApp::WinHelp(HWND window, DWORD helpContext) {

@@ -19,6 +19,9 @@ public:
     // The exit code of a run that InitInstance ended.
     virtual int ExitInstance();
 
+    // The help command (F1 in a dialog): asks the help engine for the topic
+    // of the dialog that holds the keyboard focus.
+    void OnHelp();
     // Asks the help engine for topic `helpContext` of the help file named
     // after the executable, on behalf of `window`.
     virtual void WinHelp(HWND window, DWORD helpContext);
@@ -35,9 +38,6 @@ private:
     // Called by WinMain before InitInstance.
     void InitFromModule(HINSTANCE instance);
 
-    char m_modulePath[MAX_PATH] = {};
-    char m_appNameBuffer[MAX_PATH] = {};
-    char m_helpPathBuffer[MAX_PATH] = {};
 };
 
 CWinApp* AfxGetApp();
@@ -46,3 +46,5 @@ HINSTANCE AfxGetResourceHandle();
 // The help context of a dialog's topic: the base of dialog topics plus its
 // template number.
 constexpr DWORD kDialogHelpBase = 0x20000;
+// Sent to a top-level window to learn its help context; 0 means it has none.
+constexpr UINT kQueryHelpContextMessage = WM_APP + 1;

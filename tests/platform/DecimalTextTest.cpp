@@ -13,7 +13,9 @@ TEST(DecimalText, ParsesAsStrtolWithinThirtyTwoBits) {
         {"32", true, 32},        {" \t\n\v\f\r32px", true, 32}, {"+7", true, 7},
         {"-5", true, -5},        {"007", true, 7},              {"2147483647", true, 2147483647},
         {"-2147483648", true, INT32_MIN},
-        {"2147483648", false, 0}, {"", false, 0},               {"px", false, 0},
+        {"2147483648", false, 0}, {"-2147483649", false, 0},   {"4294967296", false, 0},
+        {"99999999999999999999", false, 0},                     {"", false, 0},
+        {"px", false, 0},
         {"- 3", false, 0},       {"+-3", false, 0},
     };
     for (const auto& c : cases) {
