@@ -14,6 +14,28 @@ void DDX_Text(CDataExchange* dx, int controlId, CString& value) {
     value.ReleaseBuffer();
 }
 
+namespace {
+// Centres `window` over its owner, or over the work area when it has none,
+// keeping it inside the work area.
+void CenterOverOwner(HWND window) {
+    RECT work;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    RECT area = work;
+    if (HWND owner = GetWindow(window, GW_OWNER)) GetWindowRect(owner, &area);
+    RECT box;
+    GetWindowRect(window, &box);
+    int width = box.right - box.left;
+    int height = box.bottom - box.top;
+    int x = area.left + (area.right - area.left - width) / 2;
+    int y = area.top + (area.bottom - area.top - height) / 2;
+    if (x + width > work.right) x = work.right - width;
+    if (y + height > work.bottom) y = work.bottom - height;
+    if (x < work.left) x = work.left;
+    if (y < work.top) y = work.top;
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+}  // namespace
+
 CDialog::CDialog(UINT templateId, HWND parent) : m_nIDHelp(templateId), m_templateId(templateId), m_parent(parent) {}
 
 CDialog::~CDialog() {
@@ -69,7 +91,11 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
         auto* dialog = reinterpret_cast<CDialog*>(lParam);
         SetWindowLongPtrA(window, DWLP_USER, lParam);
         dialog->m_hWnd = window;
-        return dialog->OnInitDialog();
+        BOOL result = dialog->OnInitDialog();
+        // Without DS_CENTER a template's position is relative to its owner's
+        // corner; this layer opens such dialogs centred over the owner instead.
+        if (!(GetWindowLongA(window, GWL_STYLE) & DS_CENTER)) CenterOverOwner(window);
+        return result;
     }
     // Messages sent before WM_INITDIALOG (WM_SETFONT and the like) find no object yet.
     auto* dialog = reinterpret_cast<CDialog*>(GetWindowLongPtrA(window, DWLP_USER));

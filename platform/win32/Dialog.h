@@ -29,7 +29,8 @@ public:
     CDialog& operator=(const CDialog&) = delete;
 
     // Creates the window from the template and runs it until EndDialog:
-    // IDOK, IDCANCEL, or -1 when the window cannot be created.
+    // IDOK, IDCANCEL, or -1 when the window cannot be created. A template
+    // without DS_CENTER opens centred over the owner.
     INT_PTR DoModal();
 
     // Runs DoDataExchange in one direction. Returns TRUE.

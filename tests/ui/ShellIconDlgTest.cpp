@@ -4,6 +4,7 @@
 
 #include "platform/win32/WinApi.h"
 
+#include <cstdlib>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -80,6 +81,12 @@ std::string Caption(HWND window) {
     char text[256] = {};
     GetWindowTextA(window, text, sizeof text);
     return text;
+}
+
+POINT CentreOf(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
 int AboutItemCount(HWND window) {
@@ -167,6 +174,8 @@ TEST_F(DialogTest, AboutBoxIsModalOverTheDialogAndKeepsItsFields) {
                      [&](HWND about) {
                          EXPECT_NE(about, main);
                          EXPECT_EQ(Caption(about), kAboutCaption);
+                         EXPECT_LE(std::abs(CentreOf(about).x - CentreOf(main).x), 1) << "centred over the dialog";
+                         EXPECT_LE(std::abs(CentreOf(about).y - CentreOf(main).y), 1) << "centred over the dialog";
                          EXPECT_FALSE(IsWindowEnabled(main)) << "the dialog accepts no input meanwhile";
                          PostMessageA(about, WM_COMMAND, IDOK, 0);
                      },
