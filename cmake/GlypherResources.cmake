@@ -14,11 +14,18 @@ function(glypher_add_resources target)
         COMMENT "Generating glypher.ico"
         VERBATIM)
 
+    # The manifest ships without the comments and indentation of its source.
+    file(READ ${res_dir}/glypher.manifest manifest)
+    string(REGEX REPLACE "<!--[^>]*-->" "" manifest "${manifest}")
+    string(REGEX REPLACE "\n[ \t\n]*" "\n" manifest "${manifest}")
+    file(GENERATE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/glypher.manifest CONTENT "${manifest}")
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${res_dir}/glypher.manifest)
+
     # The icon is listed as a source so that its command runs for this target.
     target_sources(${target} PRIVATE ${res_dir}/glypher.rc ${icon})
     # The script names "res/resource.h" and "store/..." from the project root,
-    # and "glypher.ico" and "glypher.manifest" by bare file name.
+    # and the generated "glypher.ico" and "glypher.manifest" by bare file name.
     set_source_files_properties(${res_dir}/glypher.rc TARGET_DIRECTORY ${target} PROPERTIES
-        INCLUDE_DIRECTORIES "${PROJECT_SOURCE_DIR};${res_dir};${CMAKE_CURRENT_BINARY_DIR}"
-        OBJECT_DEPENDS "${icon};${res_dir}/glypher.manifest")
+        INCLUDE_DIRECTORIES "${CMAKE_CURRENT_BINARY_DIR};${PROJECT_SOURCE_DIR};${res_dir}"
+        OBJECT_DEPENDS "${icon};${CMAKE_CURRENT_BINARY_DIR}/glypher.manifest")
 endfunction()
