@@ -9,6 +9,7 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
 WINE64=/usr/lib/wine/wine64
 WINE32=/usr/lib/wine/wine
+WINESERVER=/usr/lib/wine/wineserver
 
 # Starts Xvfb on a free display unless one is set; stops it when the shell exits.
 glypher_ensure_display() {
@@ -19,7 +20,7 @@ glypher_ensure_display() {
         Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
         GLYPHER_XVFB_PID=$!
         export DISPLAY=":$display"
-        trap 'kill $GLYPHER_XVFB_PID 2>/dev/null; "$WINE64" wineserver -k 2>/dev/null || true' EXIT
+        trap '"$WINESERVER" -k 2>/dev/null; kill $GLYPHER_XVFB_PID 2>/dev/null || true' EXIT
         for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return; sleep 0.1; done
     done
     echo "no X display could be started" >&2
@@ -34,7 +35,7 @@ glypher_ensure_prefix() {
         "$WINE64" wineboot --init >/dev/null 2>&1 || true
         # The dialogs' font, MS P Gothic, drawn with the metric-compatible IPA P Gothic.
         "$WINE64" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d 'IPAPGothic' /f >/dev/null 2>&1
-        /usr/lib/wine/wineserver -w
+        "$WINESERVER" -w
     fi
 }
 
