@@ -20,7 +20,7 @@ glypher_ensure_display() {
         Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
         GLYPHER_XVFB_PID=$!
         export DISPLAY=":$display"
-        trap '"$WINESERVER" -k 2>/dev/null; kill $GLYPHER_XVFB_PID 2>/dev/null || true' EXIT
+        trap '"$WINESERVER" -k 2>/dev/null || true; kill $GLYPHER_XVFB_PID 2>/dev/null || true' EXIT
         for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return; sleep 0.1; done
     done
     echo "no X display could be started" >&2
