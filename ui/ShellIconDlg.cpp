@@ -4,6 +4,7 @@
 #include "platform/win32/WinApp.h"
 #include "res/resource.h"
 #include "ui/AboutDlg.h"
+#include "ui/IconPlacement.h"
 
 const CShellIconDlg::PathMember CShellIconDlg::kEditedPaths[kIconSlotCount] = {
     &CShellIconDlg::m_strRecycleBinEmpty, &CShellIconDlg::m_strRecycleBinFull,
@@ -78,9 +79,8 @@ bool CShellIconDlg::OnPaint() {
     int cyIcon = GetSystemMetrics(SM_CYICON);
     RECT rect;
     GetClientRect(m_hWnd, &rect);
-    // Centred; an odd spare pixel goes to the left (top) margin.
-    int x = (rect.right - rect.left - cxIcon + 1) / 2;
-    int y = (rect.bottom - rect.top - cyIcon + 1) / 2;
+    int x = CentredIconOffset(rect.right - rect.left, cxIcon);
+    int y = CentredIconOffset(rect.bottom - rect.top, cyIcon);
     DrawIcon(dc.m_hDC, x, y, m_hIcon);
     return true;
 }
