@@ -54,25 +54,25 @@ HWND FindProgramWindow(DWORD processId, const std::string& caption) {
     return search.found;
 }
 
-HWND ProgramDriver::WaitForWindow(const std::string& caption, DWORD timeoutMs) {
+HWND WaitForProgramWindow(DWORD processId, const std::string& caption, DWORD timeoutMs, HANDLE process) {
     for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-        if (HWND window = FindProgramWindow(m_process.dwProcessId, caption)) {
+        if (HWND window = FindProgramWindow(processId, caption)) {
             // Let the dialog finish WM_INITDIALOG and its first paint.
             DWORD_PTR ignored;
             SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
             return window;
         }
-        if (WaitForSingleObject(m_process.hProcess, 50) == WAIT_OBJECT_0) return nullptr;
+        if (!process) {
+            Sleep(50);
+        } else if (WaitForSingleObject(process, 50) == WAIT_OBJECT_0) {
+            return nullptr;
+        }
     }
     return nullptr;
 }
 
-bool ProgramDriver::WaitUntilClosed(HWND window, DWORD timeoutMs) {
-    for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-        if (!IsWindow(window) || !IsWindowVisible(window)) return true;
-        Sleep(50);
-    }
-    return false;
+HWND ProgramDriver::WaitForWindow(const std::string& caption, DWORD timeoutMs) {
+    return WaitForProgramWindow(m_process.dwProcessId, caption, timeoutMs, m_process.hProcess);
 }
 
 DWORD ProgramDriver::WaitForExit(DWORD timeoutMs) {

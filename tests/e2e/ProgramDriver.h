@@ -17,8 +17,6 @@ public:
     // The program's visible dialog whose caption is `caption` (CP932), or
     // null after `timeoutMs`.
     HWND WaitForWindow(const std::string& caption, DWORD timeoutMs = 20000);
-    // Waits until `window` is gone.
-    bool WaitUntilClosed(HWND window, DWORD timeoutMs = 20000);
     // The exit code, or STILL_ACTIVE when the program has not ended in time.
     DWORD WaitForExit(DWORD timeoutMs = 20000);
 
@@ -30,6 +28,9 @@ private:
 
 // Finds a visible top-level dialog of process `processId` (0: any) with `caption`.
 HWND FindProgramWindow(DWORD processId, const std::string& caption);
+// Waits for that dialog and for it to finish opening; null after `timeoutMs`,
+// or as soon as `process` (if given) ends.
+HWND WaitForProgramWindow(DWORD processId, const std::string& caption, DWORD timeoutMs, HANDLE process = nullptr);
 
 std::string ControlText(HWND dialog, int controlId);
 void SetControlText(HWND dialog, int controlId, const std::string& text);

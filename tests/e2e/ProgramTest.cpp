@@ -125,6 +125,14 @@ protected:
         return m_program->WaitForWindow(kMainDialogCaption);
     }
 
+    // Starts the program, puts `path` of every slot into its field and presses OK.
+    void StartAndSubmit(std::string (*path)(int)) {
+        HWND dialog = Start();
+        ASSERT_TRUE(dialog);
+        FillAllFields(dialog, path);
+        PressButton(dialog, IDOK);
+    }
+
     void FillAllFields(HWND dialog, std::string (*path)(int)) {
         for (const IconSlotDef& def : kIconSlots) SetControlText(dialog, def.editId, path(def.slot));
     }
@@ -154,10 +162,7 @@ TEST_F(ProgramTest, CancelLeavesTheIconsAndWritesOnlyTheVersionStamp) {
 }
 
 TEST_F(ProgramTest, ValidInputIsWrittenWithTheBinDefaultAndTheMetricRestored) {
-    HWND dialog = Start();
-    ASSERT_TRUE(dialog);
-    FillAllFields(dialog, NewPath);
-    PressButton(dialog, IDOK);
+    ASSERT_NO_FATAL_FAILURE(StartAndSubmit(NewPath));
 
     EXPECT_EQ(m_program->WaitForExit(), 0u);
     ExpectSlotsHold(NewPath);
@@ -218,10 +223,7 @@ TEST_F(ProgramTest, FieldsTakeTextOfAnyLength) {
 
 TEST_F(ProgramTest, EmptyMetricIsNeitherCreatedNorToggled) {
     DeleteValue(HKEY_CURRENT_USER, kMetricsKey, "Shell Icon Size");
-    HWND dialog = Start();
-    ASSERT_TRUE(dialog);
-    FillAllFields(dialog, NewPath);
-    PressButton(dialog, IDOK);
+    ASSERT_NO_FATAL_FAILURE(StartAndSubmit(NewPath));
 
     EXPECT_EQ(m_program->WaitForExit(), 0u);
     ExpectSlotsHold(NewPath);
@@ -231,10 +233,7 @@ TEST_F(ProgramTest, EmptyMetricIsNeitherCreatedNorToggled) {
 TEST_F(ProgramTest, FailedWriteReportsTheCodeAndEndsWithExitCodeOne) {
     // The shell icons are written after the desktop and bin icons.
     WriteDenied denied(HKEY_LOCAL_MACHINE, kShellIconsKey);
-    HWND dialog = Start();
-    ASSERT_TRUE(dialog);
-    FillAllFields(dialog, NewPath);
-    PressButton(dialog, IDOK);
+    ASSERT_NO_FATAL_FAILURE(StartAndSubmit(NewPath));
 
     HWND box = m_program->WaitForWindow(kMessageBoxCaption);
     ASSERT_TRUE(box) << "no message box captioned with the program's name";
