@@ -20,8 +20,9 @@ void RunEditCycle(Host& host, IconTable& table, IconEditor& editor) {
 
     for (;;) {
         for (IconSlot slot : kCheckOrder) editor.EditedPath(slot) = table[slot];
-        if (editor.RunModal() != kModalOk) return;
-        if (AllPathsValid(editor)) break;
+        int result = editor.RunModal();
+        if (result != kModalOk && result != kModalTextNotHeld) return;
+        if (result == kModalOk && AllPathsValid(editor)) break;
         host.ShowMessage(IDS_INVALID_DATA, nullptr);
     }
 

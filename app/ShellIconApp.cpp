@@ -5,6 +5,7 @@
 #include "ui/ShellIconDlg.h"
 
 static_assert(kModalOk == IDOK, "the edit cycle's OK is the dialog's IDOK");
+static_assert(kModalTextNotHeld == IDTEXTNOTHELD, "the edit cycle knows the dialog's refusal of unheld text");
 
 namespace {
 // The main dialog as the edit cycle drives it.

@@ -1,7 +1,8 @@
 # cmake -DEXE=... -DOBJDUMP=... -P CheckExecutable.cmake
 # GLYPHER.EXE must stay small and depend on no DLL that Windows does not ship.
 set(GLYPHER_MAX_EXE_BYTES 32768)
-set(GLYPHER_SYSTEM_DLLS ADVAPI32.dll KERNEL32.dll USER32.dll msvcrt.dll)
+# Upper case: DLL names are not case-sensitive, and the import libraries differ.
+set(GLYPHER_SYSTEM_DLLS ADVAPI32.DLL COMCTL32.DLL KERNEL32.DLL USER32.DLL MSVCRT.DLL)
 
 file(SIZE "${EXE}" size)
 message(STATUS "GLYPHER.EXE: ${size} bytes (limit ${GLYPHER_MAX_EXE_BYTES})")
@@ -18,7 +19,8 @@ foreach(import IN LISTS imports)
     string(REPLACE "DLL Name: " "" dll "${import}")
     string(STRIP "${dll}" dll)
     message(STATUS "imports ${dll}")
-    list(FIND GLYPHER_SYSTEM_DLLS "${dll}" known)
+    string(TOUPPER "${dll}" name)
+    list(FIND GLYPHER_SYSTEM_DLLS "${name}" known)
     if(known EQUAL -1)
         message(FATAL_ERROR "GLYPHER.EXE depends on ${dll}, which Windows does not ship")
     endif()

@@ -14,10 +14,10 @@ function(glypher_add_resources target)
         COMMENT "Generating glypher.ico"
         VERBATIM)
 
-    # The manifest ships without the comments and indentation of its source.
+    # The manifest ships without the comments, line breaks and indentation of its source.
     file(READ ${res_dir}/glypher.manifest manifest)
     string(REGEX REPLACE "<!--[^>]*-->" "" manifest "${manifest}")
-    string(REGEX REPLACE "\n[ \t\n]*" "\n" manifest "${manifest}")
+    string(REGEX REPLACE "\n[ \t\n]*" "" manifest "${manifest}")
     file(GENERATE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/glypher.manifest CONTENT "${manifest}")
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${res_dir}/glypher.manifest)
 

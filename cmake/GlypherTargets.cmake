@@ -8,9 +8,11 @@ set(GLYPHER_COMMON_OPTIONS
 
 # What keeps libstdc++'s runtime (exceptions, RTTI, locale, demangler) out of
 # GLYPHER.EXE. platform/win32/Memory.cpp supplies operator new and delete.
+# No -fdata-sections: for PE, GCC gives each zero-filled variable a section of
+# its own under .data, stored in the file, where it would otherwise be .bss.
 set(GLYPHER_SHIPPED_OPTIONS
     -Os -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -fno-unwind-tables
-    -fno-threadsafe-statics -ffunction-sections -fdata-sections)
+    -fno-threadsafe-statics -ffunction-sections)
 
 # glypher_add_library(NAME SHIPPED|TESTED sources...)
 function(glypher_add_library name flavour)

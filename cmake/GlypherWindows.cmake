@@ -2,6 +2,7 @@
 include(${CMAKE_CURRENT_LIST_DIR}/GlypherResources.cmake)
 
 set(GLYPHER_WIN32_SOURCES
+    platform/win32/CodePageText.cpp
     platform/win32/Win32Host.cpp
     platform/win32/MessageBox.cpp
     platform/win32/ResourceString.cpp
@@ -12,12 +13,12 @@ set(GLYPHER_WIN32_SOURCES
 
 # The tests' flavour of the Win32 layer and the dialogs.
 glypher_add_library(glypher_win32 TESTED ${GLYPHER_WIN32_SOURCES})
-target_link_libraries(glypher_win32 PUBLIC glypher_core)
+target_link_libraries(glypher_win32 PUBLIC glypher_core comctl32)
 
 # What ships: the same sources built small, plus the allocation functions.
 glypher_add_library(glypher_core_shipped SHIPPED ${GLYPHER_CORE_SOURCES})
 glypher_add_library(glypher_win32_shipped SHIPPED ${GLYPHER_WIN32_SOURCES} platform/win32/Memory.cpp)
-target_link_libraries(glypher_win32_shipped PUBLIC glypher_core_shipped)
+target_link_libraries(glypher_win32_shipped PUBLIC glypher_core_shipped comctl32)
 
 add_executable(GLYPHER WIN32 app/ShellIconApp.cpp)
 set_target_properties(GLYPHER PROPERTIES OUTPUT_NAME GLYPHER SUFFIX .EXE)

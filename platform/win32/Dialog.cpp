@@ -1,5 +1,6 @@
 #include "platform/win32/Dialog.h"
 
+#include "platform/win32/CodePageText.h"
 #include "platform/win32/WinApp.h"
 
 void DDX_Text(CDataExchange* dx, int controlId, CString& value) {
@@ -8,10 +9,19 @@ void DDX_Text(CDataExchange* dx, int controlId, CString& value) {
         SetWindowTextA(control, value);
         return;
     }
-    // The length is an upper bound for double-byte text; the NUL ends it.
-    int length = GetWindowTextLengthA(control);
-    GetWindowTextA(control, value.GetBuffer(length), length + 1);
-    value.ReleaseBuffer();
+    // The control holds UTF-16; read it as such so that text the code page
+    // cannot hold is refused rather than read as its substitute.
+    int units = GetWindowTextLengthW(control);
+    WCHAR* text = new WCHAR[units + 1];
+    units = GetWindowTextW(control, text, units + 1);
+    int bytes;
+    if (ToCodePage(text, units, nullptr, 0, &bytes) == ERROR_SUCCESS) {
+        ToCodePage(text, units, value.GetBuffer(bytes), bytes, &bytes);
+        value.ReleaseBuffer(bytes);
+    } else {
+        dx->m_bTextNotHeld = TRUE;
+    }
+    delete[] text;
 }
 
 namespace {
@@ -44,16 +54,17 @@ CDialog::~CDialog() {
 
 INT_PTR CDialog::DoModal() {
     HWND owner = m_parent ? m_parent : GetActiveWindow();
-    INT_PTR result = DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_templateId), owner, DialogProc,
+    // A Unicode dialog: its controls keep their text in UTF-16 whatever the code page.
+    INT_PTR result = DialogBoxParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_templateId), owner, DialogProc,
                                      reinterpret_cast<LPARAM>(this));
     m_hWnd = nullptr;
     return result;
 }
 
 BOOL CDialog::UpdateData(BOOL saveAndValidate) {
-    CDataExchange dx = {this, saveAndValidate};
+    CDataExchange dx = {this, saveAndValidate, FALSE};
     DoDataExchange(&dx);
-    return TRUE;
+    return !dx.m_bTextNotHeld;
 }
 
 void CDialog::EndDialog(int result) { ::EndDialog(m_hWnd, result); }
@@ -65,9 +76,7 @@ BOOL CDialog::OnInitDialog() {
 
 void CDialog::DoDataExchange(CDataExchange*) {}
 
-void CDialog::OnOK() {
-    if (UpdateData(TRUE)) EndDialog(IDOK);
-}
+void CDialog::OnOK() { EndDialog(UpdateData(TRUE) ? IDOK : IDTEXTNOTHELD); }
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 

@@ -12,12 +12,19 @@ constexpr WORD ID_HELP = 0xE146;
 
 class CDialog;
 
+// DoModal's result when OK was pressed on a field whose text the process
+// code page cannot hold: that field's member was not read.
+constexpr int IDTEXTNOTHELD = 0x100;
+
 struct CDataExchange {
     CDialog* m_pDlgWnd;
     BOOL m_bSaveAndValidate;  // TRUE: controls to members; FALSE: members to controls
+    BOOL m_bTextNotHeld;      // set when saving met a field the code page cannot hold
 };
 
 // Exchanges the whole text of control `controlId` with `value`, of any length.
+// Saving a text the code page cannot hold exactly leaves `value` as it was
+// and sets m_bTextNotHeld.
 void DDX_Text(CDataExchange* dx, int controlId, CString& value);
 
 class CDialog {
@@ -29,11 +36,12 @@ public:
     CDialog& operator=(const CDialog&) = delete;
 
     // Creates the window from the template and runs it until EndDialog:
-    // IDOK, IDCANCEL, or -1 when the window cannot be created. A template
+    // IDOK, IDTEXTNOTHELD, IDCANCEL, or -1 when the window cannot be created. A template
     // without DS_CENTER opens centred over the owner.
     INT_PTR DoModal();
 
-    // Runs DoDataExchange in one direction. Returns TRUE.
+    // Runs DoDataExchange in one direction. FALSE when a field's text could
+    // not be held (saving only).
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
     void EndDialog(int result);
 
@@ -43,7 +51,8 @@ protected:
     // Loads the members into the controls. TRUE: focus goes to the first tab stop.
     virtual BOOL OnInitDialog();
     virtual void DoDataExchange(CDataExchange* dx);
-    // Reads the controls, then ends the dialog with IDOK.
+    // Reads the controls, then ends the dialog with IDOK, or with
+    // IDTEXTNOTHELD when a field's text could not be held.
     virtual void OnOK();
     // Ends the dialog with IDCANCEL without reading the controls.
     virtual void OnCancel();

@@ -1,5 +1,8 @@
 #include "platform/win32/Win32Host.h"
 
+#include <cstring>
+
+#include "platform/win32/CodePageText.h"
 #include "platform/win32/MessageBox.h"
 
 namespace {
@@ -37,10 +40,31 @@ int32_t Win32Host::OpenKey(RegistryRoot root, const char* subKey, RegistryKey* k
 }
 
 int32_t Win32Host::QueryValue(RegistryKey key, const char* valueName, char* data, uint32_t* size) {
-    DWORD type = REG_SZ;
-    DWORD bytes = *size;
-    LONG result = RegQueryValueExA(Handle(key), valueName, nullptr, &type, reinterpret_cast<BYTE*>(data), &bytes);
-    *size = bytes;
+    // The registry keeps text as UTF-16, and the A query would hand a
+    // character the code page lacks over as a substitute: query in UTF-16 and
+    // convert here, where such text fails to read instead.
+    WCHAR name[kRegistryTextCapacity];
+    if (!MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, valueName, -1, name, kRegistryTextCapacity))
+        return ERROR_INVALID_PARAMETER;
+    // Every UTF-16 unit takes at least one code-page byte, so text that does
+    // not fit here would not fit `data` either.
+    WCHAR value[kRegistryTextCapacity];
+    DWORD type;
+    DWORD bytes = sizeof value;
+    LONG result = RegQueryValueExW(Handle(key), name, nullptr, &type, reinterpret_cast<BYTE*>(value), &bytes);
+    if (result != ERROR_SUCCESS) return result;
+
+    if (type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ) {
+        int converted;
+        result = ToCodePage(value, static_cast<int>(bytes / sizeof(WCHAR)), data, static_cast<int>(*size), &converted);
+        bytes = static_cast<DWORD>(converted);
+    } else if (bytes > *size) {
+        result = ERROR_MORE_DATA;
+    } else {
+        // Other types are their bytes, as the A query returns them.
+        std::memcpy(data, value, bytes);
+    }
+    if (result == ERROR_SUCCESS) *size = bytes;
     return result;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/win32/WinApp.h"
 
+#include <commctrl.h>
+
 #include <cstring>
 
 namespace {
@@ -19,6 +21,11 @@ CWinApp::~CWinApp() {
 }
 
 int CWinApp::ExitInstance() { return 0; }
+
+BOOL CWinApp::Enable3dControlsStatic() {
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_STANDARD_CLASSES};
+    return InitCommonControlsEx(&classes);
+}
 
 void CWinApp::InitFromModule(HINSTANCE instance) {
     m_hInstance = instance;

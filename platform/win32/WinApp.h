@@ -26,8 +26,9 @@ public:
     // after the executable, on behalf of `window`.
     virtual void WinHelp(HWND window, DWORD helpContext);
 
-    // Compatibility shim: the system draws 3-D controls itself (DS_3DLOOK).
-    BOOL Enable3dControlsStatic() { return TRUE; }
+    // Gives the dialogs the controls of the common controls library that the
+    // manifest names (version 6, drawn in the system's visual style).
+    BOOL Enable3dControlsStatic();
 
     HINSTANCE m_hInstance = nullptr;
     const char* m_pszAppName;

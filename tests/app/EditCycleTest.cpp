@@ -32,7 +32,8 @@ public:
         const Showing& showing = m_script[m_shown++];
         std::array<CString, kIconSlotCount> fields = m_edited;
         if (showing.edit) showing.edit(fields);
-        if (showing.result == kModalOk) m_edited = fields;  // OK reads the fields back
+        // OK reads the fields back; on text that cannot be held, all the others.
+        if (showing.result == kModalOk || showing.result == kModalTextNotHeld) m_edited = fields;
         return showing.result;
     }
 
@@ -120,6 +121,20 @@ TEST_F(EditCycleTest, InvalidInputIsRejectedAndTheDialogReopensWithTheLoadedValu
     for (const auto& opened : dialog.opened) {
         for (int slot = 0; slot < kIconSlotCount; ++slot) EXPECT_EQ(std::string(opened[slot]), Loaded(slot));
     }
+    EXPECT_TRUE(IconWrites().empty());
+    EXPECT_TRUE(host.LogOf("broadcast").empty());
+}
+
+TEST_F(EditCycleTest, TextTheCodePageCannotHoldIsRejectedThoughTheOtherFieldsAreValid) {
+    ScriptedDialog dialog({
+        {FillValid, kModalTextNotHeld},
+        {nullptr, kModalCancel},
+    });
+    Run(dialog);
+
+    EXPECT_EQ(host.LogOf("message"), (std::vector<std::string>{"message 104"}));
+    ASSERT_EQ(dialog.opened.size(), 2u);
+    for (int slot = 0; slot < kIconSlotCount; ++slot) EXPECT_EQ(std::string(dialog.opened[1][slot]), Loaded(slot));
     EXPECT_TRUE(IconWrites().empty());
     EXPECT_TRUE(host.LogOf("broadcast").empty());
 }

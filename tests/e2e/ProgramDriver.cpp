@@ -1,6 +1,10 @@
 #include "tests/e2e/ProgramDriver.h"
 
+#include <commctrl.h>
+
 #include <vector>
+
+#include "tests/e2e/Cp932Text.h"
 
 const char kMainDialogCaption[] = "KESTRAWN ｸﾞﾘﾌｧｰ";
 const char kMessageBoxCaption[] = "GLYPHER";
@@ -28,7 +32,7 @@ ProgramDriver::~ProgramDriver() {
 namespace {
 struct WindowSearch {
     DWORD processId;
-    std::string caption;
+    std::wstring caption;
     HWND found;
 };
 
@@ -37,11 +41,11 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
     if ((search->processId && owner != search->processId) || !IsWindowVisible(window)) return TRUE;
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::string(className) != "#32770") return TRUE;
-    char caption[256] = {};
-    GetWindowTextA(window, caption, sizeof caption);
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (std::wstring(className) != L"#32770") return TRUE;
+    wchar_t caption[256] = {};
+    GetWindowTextW(window, caption, 256);
     if (search->caption != caption) return TRUE;
     search->found = window;
     return FALSE;
@@ -49,7 +53,7 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
 }  // namespace
 
 HWND FindProgramWindow(DWORD processId, const std::string& caption) {
-    WindowSearch search = {processId, caption, nullptr};
+    WindowSearch search = {processId, FromCp932(caption), nullptr};
     EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -82,16 +86,22 @@ DWORD ProgramDriver::WaitForExit(DWORD timeoutMs) {
     return code;
 }
 
-std::string ControlText(HWND dialog, int controlId) {
+std::wstring WideControlText(HWND dialog, int controlId) {
     HWND control = GetDlgItem(dialog, controlId);
-    LRESULT length = SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
-    std::vector<char> text(length + 1);
-    SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    LRESULT length = SendMessageW(control, WM_GETTEXTLENGTH, 0, 0);
+    std::vector<wchar_t> text(length + 1);
+    SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     return text.data();
 }
 
+void SetWideControlText(HWND dialog, int controlId, const std::wstring& text) {
+    SendMessageW(GetDlgItem(dialog, controlId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::string ControlText(HWND dialog, int controlId) { return ToCp932(WideControlText(dialog, controlId)); }
+
 void SetControlText(HWND dialog, int controlId, const std::string& text) {
-    SendMessageA(GetDlgItem(dialog, controlId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SetWideControlText(dialog, controlId, FromCp932(text));
 }
 
 void PressButton(HWND dialog, int buttonId) {
@@ -101,3 +111,17 @@ void PressButton(HWND dialog, int buttonId) {
 }
 
 std::string MessageBoxText(HWND box) { return ControlText(box, 0xFFFF); }
+
+bool DrawsInVisualStyle(HWND button) {
+    // Only a version 6 button answers, and it writes the size into the memory
+    // of its own process.
+    DWORD processId = 0;
+    GetWindowThreadProcessId(button, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process) return false;
+    void* size = VirtualAllocEx(process, nullptr, sizeof(SIZE), MEM_COMMIT, PAGE_READWRITE);
+    bool answered = size && SendMessageW(button, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(size));
+    if (size) VirtualFreeEx(process, size, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return answered;
+}

@@ -32,12 +32,19 @@ HWND FindProgramWindow(DWORD processId, const std::string& caption);
 // or as soon as `process` (if given) ends.
 HWND WaitForProgramWindow(DWORD processId, const std::string& caption, DWORD timeoutMs, HANDLE process = nullptr);
 
+// A control's text in code page 932, whatever this process's code page.
 std::string ControlText(HWND dialog, int controlId);
 void SetControlText(HWND dialog, int controlId, const std::string& text);
+// The same as the control holds it, in UTF-16, for text that 932 cannot hold.
+std::wstring WideControlText(HWND dialog, int controlId);
+void SetWideControlText(HWND dialog, int controlId, const std::wstring& text);
 // Presses a button as a click would: the dialog receives BN_CLICKED.
 void PressButton(HWND dialog, int buttonId);
 // The text of a message box (its static with id 0xFFFF).
 std::string MessageBoxText(HWND box);
+// True when `button`, of any process, is a common controls version 6 button,
+// which draws in the system's visual style.
+bool DrawsInVisualStyle(HWND button);
 
 // The main dialog's and the message boxes' captions.
 extern const char kMainDialogCaption[];

@@ -10,6 +10,7 @@
 
 #include "res/resource.h"
 #include "store/IconSlot.h"
+#include "tests/e2e/Cp932Text.h"
 #include "tests/e2e/ProgramDriver.h"
 
 namespace {
@@ -18,6 +19,7 @@ const char kMetricsKey[] = "Control Panel\\desktop\\windowmetrics";
 const char kStampSubKey[] = "KESTRAWN";  // under SOFTWARE
 const char kInvalidDataText[] = "設定したデータは無効です。\nもう一度、設定してください。";
 const char kAccessDeniedText[] = "レジストリへの登録に失敗しました。\n新しい設定は無効です。\nエラーコード　: 5";
+const char kAboutBoxCaption[] = "ﾊﾞｰｼﾞｮﾝ情報 glypher";
 const char kShellIconsKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\explorer\\Shell Icons";
 
 // The view the shell reads, which the program writes even when it and this
@@ -26,12 +28,17 @@ constexpr REGSAM kView = KEY_WOW64_64KEY;
 
 HKEY RootKey(RegistryRoot root) { return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(root)); }
 
-void SetText(HKEY root, const std::string& subKey, const std::string& name, const std::string& text) {
+void SetWideText(HKEY root, const std::string& subKey, const std::string& name, const std::wstring& text) {
     HKEY key;
     ASSERT_EQ(RegCreateKeyExA(root, subKey.c_str(), 0, nullptr, 0, KEY_SET_VALUE | kView, nullptr, &key, nullptr), 0);
-    RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>(text.size() + 1));
+    RegSetValueExW(key, FromCp932(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(key);
+}
+
+// Texts in code page 932, stored and read as the UTF-16 the registry holds.
+void SetText(HKEY root, const std::string& subKey, const std::string& name, const std::string& text) {
+    SetWideText(root, subKey, name, FromCp932(text));
 }
 
 void DeleteValue(HKEY root, const std::string& subKey, const std::string& name) {
@@ -41,22 +48,34 @@ void DeleteValue(HKEY root, const std::string& subKey, const std::string& name) 
     RegCloseKey(key);
 }
 
-std::optional<std::string> GetText(HKEY root, const std::string& subKey, const std::string& name) {
+std::optional<std::wstring> GetWideText(HKEY root, const std::string& subKey, const std::string& name) {
     HKEY key;
     if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_QUERY_VALUE | kView, &key) != 0) return std::nullopt;
-    std::string text(4096, '\0');
-    DWORD size = static_cast<DWORD>(text.size());
-    LONG result = RegQueryValueExA(key, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&text[0]), &size);
+    std::wstring text(4096, L'\0');
+    DWORD size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    LONG result = RegQueryValueExW(key, FromCp932(name).c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&text[0]),
+                                   &size);
     RegCloseKey(key);
     if (result != 0) return std::nullopt;
-    text.resize(size);
-    while (!text.empty() && text.back() == '\0') text.pop_back();
+    text.resize(size / sizeof(wchar_t));
+    while (!text.empty() && text.back() == L'\0') text.pop_back();
     return text;
+}
+
+std::optional<std::string> GetText(HKEY root, const std::string& subKey, const std::string& name) {
+    std::optional<std::wstring> text = GetWideText(root, subKey, name);
+    if (!text) return std::nullopt;
+    return ToCp932(*text);
 }
 
 std::optional<std::string> SlotValue(IconSlot slot) {
     const IconSlotDef& def = kIconSlots[slot];
     return GetText(RootKey(def.root), def.subKey, def.valueName);
+}
+
+std::optional<std::wstring> WideSlotValue(IconSlot slot) {
+    const IconSlotDef& def = kIconSlots[slot];
+    return GetWideText(RootKey(def.root), def.subKey, def.valueName);
 }
 
 std::optional<std::string> BinDefaultValue() {
@@ -101,6 +120,8 @@ private:
 };
 
 std::string OldPath(int slot) { return "C:\\old\\" + std::to_string(slot) + ".ico"; }
+// Kanji and kana, among them ソ and 表, whose second byte in 932 is a backslash's.
+std::string JapanesePath(int slot) { return "C:\\ソフト\\表示" + std::to_string(slot) + ".ico"; }
 std::string NewPath(int slot) { return "C:\\新しい\\" + std::to_string(slot) + ".ico"; }
 
 class ProgramTest : public ::testing::Test {
@@ -248,6 +269,82 @@ TEST_F(ProgramTest, FailedWriteReportsTheCodeAndEndsWithExitCodeOne) {
         EXPECT_EQ(SlotValue(slot).value_or("<missing>"), OldPath(slot) + ",0") << "slot " << slot;
     EXPECT_EQ(GetText(HKEY_CURRENT_USER, kMetricsKey, "Shell Icon Size").value_or("<missing>"), "32")
         << "no refresh after the failure";
+}
+
+TEST_F(ProgramTest, JapanesePathsLoadAndAreWrittenBackUnchanged) {
+    for (const IconSlotDef& def : kIconSlots) SetText(RootKey(def.root), def.subKey, def.valueName, JapanesePath(def.slot) + ",0");
+    HWND dialog = Start();
+    ASSERT_TRUE(dialog);
+    for (const IconSlotDef& def : kIconSlots) EXPECT_EQ(ControlText(dialog, def.editId), JapanesePath(def.slot));
+
+    PressButton(dialog, IDOK);
+    EXPECT_EQ(m_program->WaitForExit(), 0u);
+    ExpectSlotsHold(JapanesePath);
+}
+
+// Windows would hand such text over as a look-alike: ô as o, ¥ as a backslash.
+const wchar_t* const kNotInCodePage[] = {L"C:\\Ic\u00F4nes\\a.ico", L"C:\\icons\u00A5a.ico"};
+
+TEST_F(ProgramTest, AnUntouchedPathTheCodePageCannotHoldIsNeverWrittenBackAsALookAlike) {
+    for (const wchar_t* stored : kNotInCodePage) {
+        SCOPED_TRACE(ToCp932(stored));
+        SetWideText(HKEY_CLASSES_ROOT, kIconSlots[MyComputer].subKey, "", std::wstring(stored) + L",0");
+        HWND dialog = Start();
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(WideControlText(dialog, IDC_MY_COMPUTER), L"") << "it cannot be shown as it is";
+        SetControlText(dialog, IDC_FOLDER, NewPath(Folder));
+        PressButton(dialog, IDOK);
+
+        HWND box = m_program->WaitForWindow(kMessageBoxCaption);
+        ASSERT_TRUE(box) << "OK was not refused";
+        EXPECT_EQ(MessageBoxText(box), kInvalidDataText);
+        PressButton(box, IDOK);
+        dialog = m_program->WaitForWindow(kMainDialogCaption);
+        ASSERT_TRUE(dialog);
+        PressButton(dialog, IDCANCEL);
+        EXPECT_EQ(m_program->WaitForExit(), 0u);
+        EXPECT_EQ(WideSlotValue(MyComputer).value_or(L"<missing>"), std::wstring(stored) + L",0");
+        EXPECT_EQ(SlotValue(Folder).value_or("<missing>"), OldPath(Folder) + ",0");
+    }
+}
+
+TEST_F(ProgramTest, TypedTextTheCodePageCannotHoldIsRefusedAndNothingOfItIsStored) {
+    for (const wchar_t* typed : kNotInCodePage) {
+        SCOPED_TRACE(ToCp932(typed));
+        HWND dialog = Start();
+        ASSERT_TRUE(dialog);
+        FillAllFields(dialog, NewPath);
+        SetWideControlText(dialog, IDC_FOLDER, typed);
+        PressButton(dialog, IDOK);
+
+        HWND box = m_program->WaitForWindow(kMessageBoxCaption);
+        ASSERT_TRUE(box) << "OK was not refused";
+        EXPECT_EQ(MessageBoxText(box), kInvalidDataText);
+        PressButton(box, IDOK);
+        dialog = m_program->WaitForWindow(kMainDialogCaption);
+        ASSERT_TRUE(dialog);
+        for (const IconSlotDef& def : kIconSlots) EXPECT_EQ(ControlText(dialog, def.editId), OldPath(def.slot));
+        PressButton(dialog, IDCANCEL);
+        EXPECT_EQ(m_program->WaitForExit(), 0u);
+        ExpectSlotsHold(OldPath);
+    }
+}
+
+TEST_F(ProgramTest, DialogsDrawInTheVisualStyleAndFollowTheirMonitorsDpi) {
+    HWND dialog = Start();
+    ASSERT_TRUE(dialog);
+    for (int button : {IDOK, IDCANCEL, IDC_RESET}) EXPECT_TRUE(DrawsInVisualStyle(GetDlgItem(dialog, button))) << button;
+    EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(dialog)),
+              DPI_AWARENESS_PER_MONITOR_AWARE);
+
+    PostMessageA(dialog, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    HWND about = m_program->WaitForWindow(kAboutBoxCaption);
+    ASSERT_TRUE(about);
+    EXPECT_TRUE(DrawsInVisualStyle(GetDlgItem(about, IDOK)));
+    PressButton(about, IDOK);
+    for (int waited = 0; waited < 100 && !IsWindowEnabled(dialog); ++waited) Sleep(50);  // the box has closed
+    PressButton(dialog, IDCANCEL);
+    EXPECT_EQ(m_program->WaitForExit(), 0u);
 }
 
 }  // namespace

@@ -677,13 +677,33 @@ TEST_F(ResourceTest, VersionResource) {
     EXPECT_EQ(translation->value, (std::vector<uint8_t>{0x11, 0x04, 0xB0, 0x04}));  // 0x0411, 0x04B0
 }
 
-TEST_F(ResourceTest, ManifestAsksForAdministratorRights) {
+// The manifest is read by Windows, not by the program: each element below
+// changes how the system treats the process.
+TEST_F(ResourceTest, ManifestDeclaresWhatTheProgramNeedsFromWindows) {
     const Bytes manifest = Resource(RT_MANIFEST, 1, kNeutral);
     const std::string text(reinterpret_cast<const char*>(manifest.data), manifest.size);
-    EXPECT_NE(text.find("<requestedExecutionLevel level=\"requireAdministrator\" uiAccess=\"false\"/>"),
-              std::string::npos);
-    // The dialogs keep the classic controls.
-    EXPECT_EQ(text.find("Common-Controls"), std::string::npos);
+    const char* const elements[] = {
+        // It writes under HKEY_LOCAL_MACHINE and HKEY_CLASSES_ROOT.
+        "<requestedExecutionLevel level=\"requireAdministrator\" uiAccess=\"false\"/>",
+        // Controls in the system's visual style.
+        "<assemblyIdentity type=\"win32\" name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\" "
+        "processorArchitecture=\"*\" publicKeyToken=\"6595b64144ccf1df\" language=\"*\"/>",
+        // Dialogs scaled to the DPI of their monitor, or at least of the system.
+        "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true</dpiAware>",
+        "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">PerMonitorV2, System"
+        "</dpiAwareness>",
+        // Code page 932 whatever the system locale.
+        "<activeCodePage xmlns=\"http://schemas.microsoft.com/SMI/2019/WindowsSettings\">ja-JP</activeCodePage>",
+        // Vista, 7, 8, 8.1, 10 and 11.
+        "<supportedOS Id=\"{e2011457-1546-43c5-a5fe-008deee3d3f0}\"/>",
+        "<supportedOS Id=\"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}\"/>",
+        "<supportedOS Id=\"{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}\"/>",
+        "<supportedOS Id=\"{1f676c76-80e1-4239-95bb-83d0f6d0da78}\"/>",
+        "<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>",
+    };
+    for (const char* element : elements) EXPECT_NE(text.find(element), std::string::npos) << element;
+    EXPECT_EQ(text.find("<!--"), std::string::npos) << "comments are for the source, not the shipped file";
+    EXPECT_EQ(text.find('\n'), std::string::npos) << "nor its line breaks";
 }
 
 }  // namespace

@@ -64,6 +64,40 @@ TEST_P(IconLocationTest, ReadsTheStoredTextUpToItsFirstComma) {
     }
 }
 
+// Text as the registry keeps it, in UTF-16: what the code page cannot hold
+// exactly must not read as a look-alike, or an untouched slot would be
+// written back as a path that does not exist.
+struct TextCase {
+    const char* what;
+    std::u16string text;
+    std::optional<std::string> inCodePage;
+    std::string expected;
+};
+
+std::string Repeated(const std::string& piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) text += piece;
+    return text;
+}
+
+const TextCase kTextCases[] = {
+    {"kanji and kana read exactly", u"C:\\漢字\\アイコン.ico,0", "C:\\漢字\\アイコン.ico,0", "C:\\漢字\\アイコン.ico"},
+    {"a letter the code page lacks fails to read", u"C:\\Icônes\\a.ico,0", std::nullopt, ""},
+    {"a yen sign does not read as a backslash", u"C:\\icons¥a.ico,0", std::nullopt, ""},
+    {"129 kanji and a NUL are 259 bytes and fit", std::u16string(129, u'漢'), Repeated("漢", 129),
+     Repeated("漢", 129)},
+    {"130 kanji and a NUL are 261 bytes and do not", std::u16string(130, u'漢'), Repeated("漢", 130), ""},
+};
+
+TEST_P(IconLocationTest, TextTheCodePageCannotHoldReadsAsEmpty) {
+    for (const TextCase& c : kTextCases) {
+        SCOPED_TRACE(c.what);
+        std::string subKey = std::string("text\\") + std::to_string(&c - kTextCases);
+        registry->SeedText(subKey, "value", c.text, c.inCodePage);
+        EXPECT_EQ(std::string(Read(subKey, "value", "prior")), c.expected);
+    }
+}
+
 TEST_P(IconLocationTest, EmptyValueNameIsTheDefaultValueOnBothSides) {
     registry->Seed("key", "", kRegSz, std::string("C:\\d.ico,0\0", 11));
     registry->Seed("key", "named", kRegSz, std::string("C:\\n.ico,0\0", 11));

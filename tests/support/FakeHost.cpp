@@ -75,6 +75,8 @@ int32_t FakeHost::QueryValue(RegistryKey key, const char* valueName, char* data,
         auto value = stored.values.find(Lower(valueName));
         if (value == stored.values.end()) {
             result = kErrorFileNotFound;
+        } else if (!value->second.inCodePage) {
+            result = kErrorNoUnicodeTranslation;
         } else if (value->second.bytes.size() > capacity) {
             result = kErrorMoreData;
             *size = static_cast<uint32_t>(value->second.bytes.size());
@@ -130,6 +132,11 @@ void FakeHost::Seed(RegistryRoot root, const std::string& subKey, const std::str
                     const std::string& bytes) {
     SeedKey(root, subKey);
     m_keys[Lower(PathOf(root, subKey))].values[Lower(valueName)] = StoredValue{type, bytes};
+}
+
+void FakeHost::SeedNotInCodePage(RegistryRoot root, const std::string& subKey, const std::string& valueName) {
+    SeedKey(root, subKey);
+    m_keys[Lower(PathOf(root, subKey))].values[Lower(valueName)] = StoredValue{kRegSz, "", false};
 }
 
 void FakeHost::SeedKey(RegistryRoot root, const std::string& subKey) {

@@ -15,6 +15,7 @@
 constexpr int32_t kErrorFileNotFound = 2;
 constexpr int32_t kErrorAccessDenied = 5;
 constexpr int32_t kErrorMoreData = 234;
+constexpr int32_t kErrorNoUnicodeTranslation = 1113;
 
 constexpr uint32_t kRegSz = 1;
 constexpr uint32_t kRegBinary = 3;
@@ -28,6 +29,8 @@ struct ProcessExit {
 struct StoredValue {
     uint32_t type;
     std::string bytes;
+    // False for text that the code page cannot hold: querying it fails.
+    bool inCodePage = true;
 };
 
 // "HKCR", "HKCU" or "HKLM", as the call log writes the roots.
@@ -52,6 +55,8 @@ public:
     void Seed(RegistryRoot root, const std::string& subKey, const std::string& valueName, uint32_t type,
               const std::string& bytes);
     void SeedKey(RegistryRoot root, const std::string& subKey);
+    // A string value whose text has a character the code page lacks.
+    void SeedNotInCodePage(RegistryRoot root, const std::string& subKey, const std::string& valueName);
     std::optional<StoredValue> Stored(RegistryRoot root, const std::string& subKey,
                                       const std::string& valueName) const;
     bool KeyExists(RegistryRoot root, const std::string& subKey) const;

@@ -26,6 +26,14 @@ public:
               const std::string& bytes) override {
         m_host.Seed(Root(), Path(subKey), valueName, type, bytes);
     }
+    void SeedText(const std::string& subKey, const std::string& valueName, const std::u16string&,
+                  const std::optional<std::string>& inCodePage) override {
+        if (inCodePage) {
+            Seed(subKey, valueName, kRegSz, *inCodePage + '\0');
+        } else {
+            m_host.SeedNotInCodePage(Root(), Path(subKey), valueName);
+        }
+    }
     std::optional<StoredValue> Stored(const std::string& subKey, const std::string& valueName) override {
         return m_host.Stored(Root(), Path(subKey), valueName);
     }

@@ -24,6 +24,11 @@ public:
     // Stores raw bytes of any type, creating the key (paths are relative to Base()).
     virtual void Seed(const std::string& subKey, const std::string& valueName, uint32_t type,
                       const std::string& bytes) = 0;
+    // Stores `text` as the UTF-16 string value it is in the registry.
+    // `inCodePage` is that text in the code page, or none when the code page
+    // cannot hold it: the real registry converts, the fake takes it as given.
+    virtual void SeedText(const std::string& subKey, const std::string& valueName, const std::u16string& text,
+                          const std::optional<std::string>& inCodePage) = 0;
     virtual std::optional<StoredValue> Stored(const std::string& subKey, const std::string& valueName) = 0;
     virtual bool KeyExists(const std::string& subKey) = 0;
 

@@ -126,6 +126,19 @@ TEST_F(DialogTest, OkReadsEveryFieldExactlyAndCancelReadsNone) {
     EXPECT_EQ(std::string(dialog.EditedPath(Folder)), kIconSlots[Folder].label);
 }
 
+TEST_F(DialogTest, OkOnTextTheCodePageCannotHoldLeavesThatFieldUnread) {
+    for (const IconSlotDef& def : kIconSlots) dialog.EditedPath(def.slot) = "before";
+    INT_PTR result = RunScripted([&] { return dialog.DoModal(); },
+                                 {[](HWND window) {
+                                      SetDlgItemTextW(window, IDC_FOLDER, L"C:\\Ic\u00F4nes\\a.ico");
+                                      SetDlgItemTextA(window, IDC_CDROM, "C:\\cd.ico");
+                                      PostMessageA(window, WM_COMMAND, IDOK, 0);
+                                  }});
+    EXPECT_EQ(result, IDTEXTNOTHELD);
+    EXPECT_EQ(std::string(dialog.EditedPath(Folder)), "before") << "a look-alike was read";
+    EXPECT_EQ(std::string(dialog.EditedPath(CdRomDrive)), "C:\\cd.ico");
+}
+
 TEST_F(DialogTest, EachShowingStartsFromTheValuesSetForItAndResetsToThem) {
     for (const char* value : {"C:\\first.ico", "C:\\second.ico"}) {
         SCOPED_TRACE(value);

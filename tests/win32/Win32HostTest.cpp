@@ -52,7 +52,36 @@ TEST(Win32Host, WritesAndReadsMachineKeysInTheSixtyFourBitView) {
 
     EXPECT_EQ(std::string(readBack), "written");
     EXPECT_TRUE(in64) << "the value is not in the 64-bit view";
-    if (RunsUnderWow64()) EXPECT_FALSE(in32) << "the value went to the 32-bit view";
+    if (RunsUnderWow64()) {
+        EXPECT_FALSE(in32) << "the value went to the 32-bit view";
+    }
+}
+
+// The fake answers these codes too; they must be the ones Windows gives.
+TEST(Win32Host, QueryFailsOnTextTheCodePageCannotHoldOrThatOutgrowsTheBuffer) {
+    const std::string subKey = "Software\\GlypherTests\\host-" + std::to_string(GetCurrentProcessId());
+    HKEY written;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &written,
+                              nullptr),
+              ERROR_SUCCESS);
+    const std::wstring lossy = L"C:\\Ic\u00F4nes\\a.ico";
+    const std::wstring longText(130, L'\u6F22');  // 130 kanji: 261 bytes in the code page with the NUL
+    for (auto [name, text] : {std::pair{L"lossy", &lossy}, std::pair{L"long", &longText}}) {
+        RegSetValueExW(written, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text->c_str()),
+                       static_cast<DWORD>((text->size() + 1) * sizeof(wchar_t)));
+    }
+    RegCloseKey(written);
+
+    Win32Host host;
+    RegistryKey key;
+    ASSERT_EQ(host.OpenKey(RegistryRoot::CurrentUser, subKey.c_str(), &key), ERROR_SUCCESS);
+    for (auto [name, code] : {std::pair{"lossy", ERROR_NO_UNICODE_TRANSLATION}, std::pair{"long", ERROR_MORE_DATA}}) {
+        char data[kRegistryTextCapacity];
+        uint32_t size = sizeof data;
+        EXPECT_EQ(host.QueryValue(key, name, data, &size), code) << name;
+    }
+    host.CloseKey(key);
+    RegDeleteTreeA(HKEY_CURRENT_USER, subKey.c_str());
 }
 
 // A top-level window whose thread stops answering messages.

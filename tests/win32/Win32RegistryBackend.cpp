@@ -34,6 +34,19 @@ public:
         RegCloseKey(key);
     }
 
+    void SeedText(const std::string& subKey, const std::string& valueName, const std::u16string& text,
+                  const std::optional<std::string>&) override {
+        HKEY key;
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, Path(subKey).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                                  &key, nullptr),
+                  ERROR_SUCCESS);
+        std::wstring name(valueName.begin(), valueName.end());  // names here are ASCII
+        EXPECT_EQ(RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                                 static_cast<DWORD>((text.size() + 1) * sizeof(char16_t))),
+                  ERROR_SUCCESS);
+        RegCloseKey(key);
+    }
+
     std::optional<StoredValue> Stored(const std::string& subKey, const std::string& valueName) override {
         HKEY key;
         if (RegOpenKeyExA(HKEY_CURRENT_USER, Path(subKey).c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
