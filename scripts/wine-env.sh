@@ -1,8 +1,9 @@
 # Sourced by the scripts that run Windows programs: a Wine prefix of the
-# project's own inside the build tree (never the user's ~/.wine), code page
-# 932, and a display (Xvfb when none is given).
+# project's own inside the build tree (never the user's ~/.wine), a Japanese
+# locale (code page 932) unless GLYPHER_WINE_LANG names another, and a display
+# (Xvfb when none is given).
 
-export LANG=ja_JP.UTF-8
+export LANG="${GLYPHER_WINE_LANG:-ja_JP.UTF-8}"
 export WINEPREFIX="${GLYPHER_WINEPREFIX:?the caller names the prefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono or Gecko installer prompts and no desktop menu entries.
