@@ -38,6 +38,11 @@ glypher_ensure_prefix() {
         "$WINE64" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d 'IPAPGothic' /f >/dev/null 2>&1
         "$WINESERVER" -w
     fi
+    # Wine's own Marlett, which draws the caption buttons' glyphs: Wine does not
+    # find it where Debian installs it.
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    [[ -f "$fonts/marlett.ttf" || ! -f /usr/share/wine/fonts/marlett.ttf ]] ||
+        cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
 }
 
 # True when $DISPLAY names an X server that answers.

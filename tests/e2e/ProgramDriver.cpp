@@ -7,6 +7,7 @@
 #include "tests/e2e/Cp932Text.h"
 
 const char kMainDialogCaption[] = "KESTRAWN ｸﾞﾘﾌｧｰ";
+const char kAboutBoxCaption[] = "ﾊﾞｰｼﾞｮﾝ情報 glypher";
 const char kMessageBoxCaption[] = "GLYPHER";
 
 ProgramDriver::ProgramDriver(const std::string& exePath) {

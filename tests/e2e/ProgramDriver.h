@@ -46,6 +46,7 @@ std::string MessageBoxText(HWND box);
 // which draws in the system's visual style.
 bool DrawsInVisualStyle(HWND button);
 
-// The main dialog's and the message boxes' captions.
+// The captions of the main dialog, the about box and the message boxes.
 extern const char kMainDialogCaption[];
+extern const char kAboutBoxCaption[];
 extern const char kMessageBoxCaption[];

@@ -19,7 +19,6 @@ const char kMetricsKey[] = "Control Panel\\desktop\\windowmetrics";
 const char kStampSubKey[] = "KESTRAWN";  // under SOFTWARE
 const char kInvalidDataText[] = "設定したデータは無効です。\nもう一度、設定してください。";
 const char kAccessDeniedText[] = "レジストリへの登録に失敗しました。\n新しい設定は無効です。\nエラーコード　: 5";
-const char kAboutBoxCaption[] = "ﾊﾞｰｼﾞｮﾝ情報 glypher";
 const char kShellIconsKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\explorer\\Shell Icons";
 
 // The view the shell reads, which the program writes even when it and this
