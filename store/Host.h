@@ -21,8 +21,10 @@ public:
     virtual int32_t OpenKey(RegistryRoot root, const char* subKey, RegistryKey* key) = 0;
 
     // Reads a value of any type into `data` (capacity `*size` bytes); on success
-    // `*size` is the number of bytes returned. A value larger than the buffer
-    // fails with ERROR_MORE_DATA. "" names the key's default value.
+    // `*size` is the number of bytes returned. Text comes in the code page. A
+    // value larger than the buffer fails with ERROR_MORE_DATA, text that the
+    // code page cannot hold exactly with ERROR_NO_UNICODE_TRANSLATION (1113).
+    // "" names the key's default value.
     virtual int32_t QueryValue(RegistryKey key, const char* valueName, char* data, uint32_t* size) = 0;
 
     // Opens a key for writing, creating it and any missing parent keys.
