@@ -157,6 +157,21 @@ protected:
         for (const IconSlotDef& def : kIconSlots) SetControlText(dialog, def.editId, path(def.slot));
     }
 
+    // OK was pressed on input that must be refused: the invalid-data message
+    // once the dialog has closed, then, when it is dismissed, the dialog again
+    // with `loaded` of each slot, the values read at start. `*dialog` becomes it.
+    void ExpectRefusedAndReopened(HWND* dialog, std::string (*loaded)(int)) {
+        HWND box = m_program->WaitForWindow(kMessageBoxCaption);
+        ASSERT_TRUE(box) << "OK was not refused with a message captioned with the program's name";
+        EXPECT_EQ(MessageBoxText(box), kInvalidDataText);
+        EXPECT_FALSE(FindProgramWindow(m_program->ProcessId(), kMainDialogCaption)) << "the dialog closes first";
+        PressButton(box, IDOK);
+
+        *dialog = m_program->WaitForWindow(kMainDialogCaption);
+        ASSERT_TRUE(*dialog) << "the dialog did not come back";
+        for (const IconSlotDef& def : kIconSlots) EXPECT_EQ(ControlText(*dialog, def.editId), loaded(def.slot));
+    }
+
     void ExpectSlotsHold(std::string (*path)(int)) {
         for (const IconSlotDef& def : kIconSlots) {
             EXPECT_EQ(SlotValue(def.slot).value_or("<missing>"), path(def.slot) + ",0") << "slot " << def.slot;
@@ -197,15 +212,7 @@ TEST_F(ProgramTest, InvalidInputShowsTheMessageAndReopensWithTheLoadedValues) {
     SetControlText(dialog, IDC_FOLDER, "C:\\icons\\a.ICO");
     PressButton(dialog, IDOK);
 
-    HWND box = m_program->WaitForWindow(kMessageBoxCaption);
-    ASSERT_TRUE(box) << "no message box captioned with the program's name";
-    EXPECT_EQ(MessageBoxText(box), kInvalidDataText);
-    EXPECT_FALSE(FindProgramWindow(m_program->ProcessId(), kMainDialogCaption)) << "the dialog closes first";
-    PressButton(box, IDOK);
-
-    dialog = m_program->WaitForWindow(kMainDialogCaption);
-    ASSERT_TRUE(dialog) << "the dialog did not come back";
-    for (const IconSlotDef& def : kIconSlots) EXPECT_EQ(ControlText(dialog, def.editId), OldPath(def.slot));
+    ASSERT_NO_FATAL_FAILURE(ExpectRefusedAndReopened(&dialog, OldPath));
 
     PressButton(dialog, IDCANCEL);
     EXPECT_EQ(m_program->WaitForExit(), 0u);
@@ -294,12 +301,8 @@ TEST_F(ProgramTest, AnUntouchedPathTheCodePageCannotHoldIsNeverWrittenBackAsALoo
         SetControlText(dialog, IDC_FOLDER, NewPath(Folder));
         PressButton(dialog, IDOK);
 
-        HWND box = m_program->WaitForWindow(kMessageBoxCaption);
-        ASSERT_TRUE(box) << "OK was not refused";
-        EXPECT_EQ(MessageBoxText(box), kInvalidDataText);
-        PressButton(box, IDOK);
-        dialog = m_program->WaitForWindow(kMainDialogCaption);
-        ASSERT_TRUE(dialog);
+        ASSERT_NO_FATAL_FAILURE(ExpectRefusedAndReopened(
+            &dialog, [](int slot) { return slot == MyComputer ? std::string() : OldPath(slot); }));
         PressButton(dialog, IDCANCEL);
         EXPECT_EQ(m_program->WaitForExit(), 0u);
         EXPECT_EQ(WideSlotValue(MyComputer).value_or(L"<missing>"), std::wstring(stored) + L",0");
@@ -316,13 +319,7 @@ TEST_F(ProgramTest, TypedTextTheCodePageCannotHoldIsRefusedAndNothingOfItIsStore
         SetWideControlText(dialog, IDC_FOLDER, typed);
         PressButton(dialog, IDOK);
 
-        HWND box = m_program->WaitForWindow(kMessageBoxCaption);
-        ASSERT_TRUE(box) << "OK was not refused";
-        EXPECT_EQ(MessageBoxText(box), kInvalidDataText);
-        PressButton(box, IDOK);
-        dialog = m_program->WaitForWindow(kMainDialogCaption);
-        ASSERT_TRUE(dialog);
-        for (const IconSlotDef& def : kIconSlots) EXPECT_EQ(ControlText(dialog, def.editId), OldPath(def.slot));
+        ASSERT_NO_FATAL_FAILURE(ExpectRefusedAndReopened(&dialog, OldPath));
         PressButton(dialog, IDCANCEL);
         EXPECT_EQ(m_program->WaitForExit(), 0u);
         ExpectSlotsHold(OldPath);
