@@ -1,10 +1,10 @@
 # Compiler settings shared by every target, and the two flavours of library:
 # the shipped one (small, no C++ runtime) and the one the tests link.
 
-set(GLYPHER_COMMON_OPTIONS
-    -Wall -Wextra -Werror=return-type
-    # Sources are UTF-8; the program's texts are code page 932 bytes.
-    -finput-charset=UTF-8 -fexec-charset=CP932)
+set(GLYPHER_WARNING_OPTIONS -Wall -Wextra -Werror=return-type)
+# Sources are UTF-8; the program's texts are code page 932 bytes.
+set(GLYPHER_CHARSET_OPTIONS -finput-charset=UTF-8 -fexec-charset=CP932)
+set(GLYPHER_COMMON_OPTIONS ${GLYPHER_WARNING_OPTIONS} ${GLYPHER_CHARSET_OPTIONS})
 
 # What keeps libstdc++'s runtime (exceptions, RTTI, locale, demangler) out of
 # GLYPHER.EXE. platform/win32/Memory.cpp supplies operator new and delete.

@@ -8,6 +8,7 @@ packages=(
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
     wine wine64 wine32:i386
     xvfb xauth x11-utils imagemagick
+    clang libfuzzer-14-dev
     locales fonts-ipafont fonts-wine
 )
 

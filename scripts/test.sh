@@ -1,18 +1,20 @@
 #!/bin/bash
 # Builds GLYPHER for the host and for 32- and 64-bit Windows and runs every
-# test: natively, then the Windows builds under Wine.
+# test: natively, again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then the Windows builds under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
 jobs=$(nproc)
 
-for preset in native mingw-x86_64 mingw-i686; do
+for preset in native native-sanitize mingw-x86_64 mingw-i686; do
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" -j "$jobs"
 done
 
 ctest --preset native
+ctest --preset native-sanitize
 
 # The tests write the registry: they get a prefix of their own, apart from
 # the one scripts/run.sh shows the program in.
