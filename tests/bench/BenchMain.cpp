@@ -3,11 +3,12 @@
 //
 //   glypher_bench start RUNS FLOOR.EXE GLYPHER.EXE
 //       alternates RUNS starts of each (start, wait for the dialog, Cancel),
-//       prints "floor START CLOSE glypher START CLOSE"
+//       prints "floor START Q1 Q3 CLOSE glypher START Q1 Q3 CLOSE"
 //   glypher_bench apply RUNS GLYPHER.EXE none|hung
-//       applies valid input RUNS times, prints "MEDIAN"
+//       applies valid input RUNS times, prints "MEDIAN Q1 Q3"
 //
-// Medians are in milliseconds; every sample goes to stderr. Exit code 1: a
+// START, CLOSE and MEDIAN are medians, Q1 and Q3 the quartiles, all in
+// milliseconds; every sample goes to stderr. Exit code 1: a
 // run failed; 2: bad arguments.
 #include <cstdio>
 #include <cstdlib>
@@ -37,8 +38,9 @@ int CompareStarts(int runs, const std::string& floor, const std::string& glypher
         }
     }
     for (const Samples& program : programs) {
-        std::printf("%s%s %.1f %.1f", &program == programs ? "" : " ", program.name, Median(program.start),
-                    Median(program.close));
+        std::printf("%s%s %.1f %.1f %.1f %.1f", &program == programs ? "" : " ", program.name,
+                    Quantile(program.start, 0.5), Quantile(program.start, 0.25), Quantile(program.start, 0.75),
+                    Quantile(program.close, 0.5));
     }
     std::printf("\n");
     return 0;
@@ -52,7 +54,7 @@ int TimeApplies(int runs, const std::string& glypher, bool hungWindow) {
         if (sample < 0) return 1;
         samples.push_back(sample);
     }
-    std::printf("%.1f\n", Median(samples));
+    std::printf("%.1f %.1f %.1f\n", Quantile(samples, 0.5), Quantile(samples, 0.25), Quantile(samples, 0.75));
     return 0;
 }
 }  // namespace

@@ -1,5 +1,5 @@
-// Time measured in the process that starts the program, and the median that
-// the reports give (a few slow runs on a busy machine do not move it).
+// Time measured in the process that starts the program, and the medians and
+// quartiles the reports give (a few slow runs on a busy machine do not move them).
 #pragma once
 
 #include "platform/win32/WinApi.h"
@@ -25,8 +25,13 @@ private:
     LARGE_INTEGER m_start;
 };
 
-inline double Median(std::vector<double> samples) {
+// The value a fraction `q` of the way through the sorted samples, between
+// neighbours where it falls between two: 0.5 is the median, 0.25 and 0.75
+// the quartiles, whose distance shows how noisy the runs were.
+inline double Quantile(std::vector<double> samples, double q) {
     std::sort(samples.begin(), samples.end());
-    size_t middle = samples.size() / 2;
-    return samples.size() % 2 ? samples[middle] : (samples[middle - 1] + samples[middle]) / 2;
+    double position = q * static_cast<double>(samples.size() - 1);
+    size_t below = static_cast<size_t>(position);
+    if (below + 1 >= samples.size()) return samples.back();
+    return samples[below] + (position - static_cast<double>(below)) * (samples[below + 1] - samples[below]);
 }
