@@ -26,5 +26,6 @@ target_compile_options(GLYPHER PRIVATE ${GLYPHER_SHIPPED_OPTIONS})
 target_link_libraries(GLYPHER PRIVATE glypher_win32_shipped)
 # Static C++ and GCC runtimes (of which the program uses nothing), no DLL
 # beyond those Windows ships, unused sections dropped, symbols stripped.
-target_link_options(GLYPHER PRIVATE -static -s -Wl,--gc-sections)
+set(GLYPHER_SHIPPED_LINK_OPTIONS -static -s -Wl,--gc-sections)
+target_link_options(GLYPHER PRIVATE ${GLYPHER_SHIPPED_LINK_OPTIONS})
 glypher_add_resources(GLYPHER)

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <optional>
+#include <ostream>
 #include <vector>
 
 #include "res/resource.h"
@@ -157,6 +158,12 @@ protected:
         for (const IconSlotDef& def : kIconSlots) SetControlText(dialog, def.editId, path(def.slot));
     }
 
+    void ExpectFieldsShow(HWND dialog, std::string (*path)(int)) {
+        for (const IconSlotDef& def : kIconSlots) {
+            EXPECT_EQ(ControlText(dialog, def.editId), path(def.slot)) << "slot " << def.slot;
+        }
+    }
+
     // OK was pressed on input that must be refused: the invalid-data message
     // once the dialog has closed, then, when it is dismissed, the dialog again
     // with `loaded` of each slot, the values read at start. `*dialog` becomes it.
@@ -169,13 +176,22 @@ protected:
 
         *dialog = m_program->WaitForWindow(kMainDialogCaption);
         ASSERT_TRUE(*dialog) << "the dialog did not come back";
-        for (const IconSlotDef& def : kIconSlots) EXPECT_EQ(ControlText(*dialog, def.editId), loaded(def.slot));
+        ExpectFieldsShow(*dialog, loaded);
     }
 
     void ExpectSlotsHold(std::string (*path)(int)) {
         for (const IconSlotDef& def : kIconSlots) {
             EXPECT_EQ(SlotValue(def.slot).value_or("<missing>"), path(def.slot) + ",0") << "slot " << def.slot;
         }
+    }
+
+    // The ten values, the bin's default value and the metric, as they stand.
+    static std::vector<std::string> StoredState() {
+        std::vector<std::string> state;
+        for (const IconSlotDef& def : kIconSlots) state.push_back(SlotValue(def.slot).value_or("<missing>"));
+        state.push_back(BinDefaultValue().value_or("<missing>"));
+        state.push_back(GetText(HKEY_CURRENT_USER, kMetricsKey, "Shell Icon Size").value_or("<missing>"));
+        return state;
     }
 
     std::string m_exe;
@@ -185,7 +201,7 @@ protected:
 TEST_F(ProgramTest, CancelLeavesTheIconsAndWritesOnlyTheVersionStamp) {
     HWND dialog = Start();
     ASSERT_TRUE(dialog);
-    for (const IconSlotDef& def : kIconSlots) EXPECT_EQ(ControlText(dialog, def.editId), OldPath(def.slot));
+    ExpectFieldsShow(dialog, OldPath);
 
     PressButton(dialog, IDCANCEL);
     EXPECT_EQ(m_program->WaitForExit(), 0u);
@@ -228,7 +244,7 @@ TEST_F(ProgramTest, ResetPutsEveryFieldBackAndOkThenReadsThem) {
     PressButton(dialog, IDC_RESET);
     // A message sent after the posted click is handled after it.
     ControlText(dialog, IDC_MY_COMPUTER);
-    for (const IconSlotDef& def : kIconSlots) EXPECT_EQ(ControlText(dialog, def.editId), OldPath(def.slot));
+    ExpectFieldsShow(dialog, OldPath);
     EXPECT_TRUE(IsWindowVisible(dialog)) << "reset keeps the dialog open";
 
     PressButton(dialog, IDOK);
@@ -281,7 +297,7 @@ TEST_F(ProgramTest, JapanesePathsLoadAndAreWrittenBackUnchanged) {
     for (const IconSlotDef& def : kIconSlots) SetText(RootKey(def.root), def.subKey, def.valueName, JapanesePath(def.slot) + ",0");
     HWND dialog = Start();
     ASSERT_TRUE(dialog);
-    for (const IconSlotDef& def : kIconSlots) EXPECT_EQ(ControlText(dialog, def.editId), JapanesePath(def.slot));
+    ExpectFieldsShow(dialog, JapanesePath);
 
     PressButton(dialog, IDOK);
     EXPECT_EQ(m_program->WaitForExit(), 0u);
@@ -342,5 +358,59 @@ TEST_F(ProgramTest, DialogsDrawInTheVisualStyleAndFollowTheirMonitorsDpi) {
     PressButton(dialog, IDCANCEL);
     EXPECT_EQ(m_program->WaitForExit(), 0u);
 }
+
+struct RepeatedApply {
+    const char* name;
+    const char* metric;         // "Shell Icon Size" before the first run
+    std::string (*typed)(int);  // what the first run types, or null to keep what it shows
+};
+
+void PrintTo(const RepeatedApply& c, std::ostream* out) { *out << c.name; }
+
+// Every run shows what the one before wrote and OK writes it back: the ",0"
+// the writer appends must be cut again by the reader, and the metric, lowered
+// and restored by each run, must come back to its number.
+class RepeatedApplyTest : public ProgramTest, public ::testing::WithParamInterface<RepeatedApply> {};
+
+TEST_P(RepeatedApplyTest, FiveRunsLeaveEveryValueAsTheFirstLeftIt) {
+    const RepeatedApply& c = GetParam();
+    SetText(HKEY_CURRENT_USER, kMetricsKey, "Shell Icon Size", c.metric);
+    std::string (*shown)(int) = c.typed ? c.typed : OldPath;
+    std::vector<std::string> expected;
+    for (const IconSlotDef& def : kIconSlots) expected.push_back(shown(def.slot) + ",0");
+    expected.push_back(shown(RecycleBinFull) + ",0");
+    expected.push_back("32");  // the number alone, whatever text it was stored as
+
+    std::vector<std::string> first;
+    for (int run = 1; run <= 5; ++run) {
+        SCOPED_TRACE("run " + std::to_string(run));
+        HWND dialog = Start();
+        ASSERT_TRUE(dialog);
+        if (run == 1 && c.typed) {
+            FillAllFields(dialog, c.typed);
+        } else {
+            ExpectFieldsShow(dialog, shown);
+        }
+        PressButton(dialog, IDOK);
+        // A value read back with its ",0" fails the check and stops at the message box.
+        ASSERT_EQ(m_program->WaitForExit(), 0u);
+
+        if (run == 1) {
+            first = StoredState();
+            EXPECT_EQ(first, expected);
+        } else {
+            EXPECT_EQ(StoredState(), first);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ProgramTest, RepeatedApplyTest,
+    ::testing::Values(
+        // The stored locations already carry ",0", so the first run writes back what it read.
+        RepeatedApply{"KeptLocationsAndAPlainMetric", "32", nullptr},
+        // A metric stored as a location must become the plain number, not grow an index.
+        RepeatedApply{"TypedPathsAndAMetricWithAnIndex", "32,0", NewPath}),
+    [](const ::testing::TestParamInfo<RepeatedApply>& info) { return std::string(info.param.name); });
 
 }  // namespace

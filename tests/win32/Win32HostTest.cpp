@@ -3,13 +3,12 @@
 
 #include "platform/win32/WinApi.h"
 
-#include <atomic>
 #include <chrono>
 #include <string>
-#include <thread>
 
 #include "platform/win32/Win32Host.h"
 #include "store/IconLocation.h"
+#include "tests/win32/HungWindow.h"
 
 namespace {
 
@@ -83,32 +82,6 @@ TEST(Win32Host, QueryFailsOnTextTheCodePageCannotHoldOrThatOutgrowsTheBuffer) {
     host.CloseKey(key);
     RegDeleteTreeA(HKEY_CURRENT_USER, subKey.c_str());
 }
-
-// A top-level window whose thread stops answering messages.
-class HungWindow {
-public:
-    HungWindow() : m_thread([this] { Run(); }) {
-        while (!m_created) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    ~HungWindow() {
-        SetEvent(m_release);
-        m_thread.join();
-        CloseHandle(m_release);
-    }
-
-private:
-    void Run() {
-        HWND window = CreateWindowExA(0, "STATIC", "hung", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
-                                      GetModuleHandleA(nullptr), nullptr);
-        m_created = true;
-        WaitForSingleObject(m_release, INFINITE);  // no message loop while the test runs
-        DestroyWindow(window);
-    }
-
-    HANDLE m_release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    std::atomic<bool> m_created{false};
-    std::thread m_thread;
-};
 
 TEST(Win32Host, BroadcastDoesNotWaitForeverOnAHungWindow) {
     HungWindow hung;
