@@ -17,6 +17,6 @@ INT_PTR CALLBACK CloseOnOkOrCancel(HWND dialog, UINT message, WPARAM wParam, LPA
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_SHELLICON_DIALOG), nullptr, CloseOnOkOrCancel, 0);
+    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_SHELLICON_DIALOG), nullptr, CloseOnOkOrCancel, 0);
     return 0;  // as GLYPHER.EXE ends after Cancel
 }
