@@ -10,7 +10,9 @@ set(GLYPHER_COMMON_OPTIONS
 # GLYPHER.EXE. platform/win32/Memory.cpp supplies operator new and delete.
 set(GLYPHER_SHIPPED_OPTIONS
     -Os -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -fno-unwind-tables
-    -fno-threadsafe-statics -ffunction-sections -fdata-sections)
+    -fno-threadsafe-statics -ffunction-sections -fdata-sections
+    # Where the tree was checked out never reaches the binary (__FILE__).
+    -ffile-prefix-map=${PROJECT_SOURCE_DIR}=.)
 
 # glypher_add_library(NAME SHIPPED|TESTED sources...)
 function(glypher_add_library name flavour)

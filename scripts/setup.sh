@@ -9,6 +9,7 @@ packages=(
     wine wine64 wine32:i386
     xvfb xauth x11-utils imagemagick
     locales fonts-ipafont fonts-wine
+    zip unzip
 )
 
 missing=()
