@@ -29,11 +29,12 @@ done < <(awk '/^\([0-9]\) / { step = substr($0, 2, 1) }
               /^    reg / { sub(/^    /, ""); print step "\t" $0 }' release/README.txt)
 ((${#save[@]} && ${#restore[@]} && ${#stock[@]} && ${#own[@]})) || fail "release/README.txt lacks a step's commands"
 
-# The keys step 1 saves, as they are named there.
+# The keys the commands name, as they are written there.
+key_of() { sed 's/^reg [a-z]* "\([^"]*\)".*/\1/' <<<"$1"; }
 keys=()
-for command in "${save[@]}"; do keys+=("$(sed 's/^reg export "\([^"]*\)".*/\1/' <<<"$command")"); done
-shell_icons_key='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\explorer\Shell Icons'
-own_key=$(sed 's/^reg delete "\([^"]*\)".*/\1/' <<<"${own[0]}")
+for command in "${save[@]}"; do keys+=("$(key_of "$command")"); done
+shell_icons_key=$(key_of "${stock[0]}")
+own_key=$(key_of "${own[0]}")
 icon='C:\icons\undo-check.ico'
 
 cmake --preset mingw-x86_64 >/dev/null
@@ -107,12 +108,12 @@ check_pass() {
 echo "== the commands as written, 64-bit Command Prompt, x86_64 build, a fresh prefix"
 check_pass "$WINE64" build/mingw-x86_64/GLYPHER.EXE ""
 
-# The second pass starts from values of the kinds Windows keeps in these keys,
-# and a Shell Icons value GLYPHER does not write, which step 3 must leave.
+# The second pass starts from values of the kind Windows keeps in the class
+# keys (REG_EXPAND_SZ), and a Shell Icons value GLYPHER does not write, which
+# step 3 must leave.
 for key in "${keys[@]}"; do
     [[ "$key" == HKCR* ]] || continue
     "$WINE64" reg add "$key" /ve /t REG_EXPAND_SZ /d '%SystemRoot%\System32\imageres.dll,-109' /f >/dev/null
-    [[ "$key" == *645FF040* ]] || continue
     "$WINE64" reg add "$key" /v empty /t REG_EXPAND_SZ /d '%SystemRoot%\System32\imageres.dll,-55' /f >/dev/null
     "$WINE64" reg add "$key" /v full /t REG_EXPAND_SZ /d '%SystemRoot%\System32\imageres.dll,-54' /f >/dev/null
 done

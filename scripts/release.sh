@@ -31,7 +31,8 @@ done
 
 # What Notepad on every Windows reads as UTF-8: a byte order mark, CRLF.
 { printf '\xef\xbb\xbf'; sed "s/@VERSION@/$version/; s/\$/\r/" release/README.txt; } >"$stage/README.txt"
-(cd "$stage" && sha256sum x64/GLYPHER.EXE x86/GLYPHER.EXE >SHA256SUMS)
+exes=(x64/GLYPHER.EXE x86/GLYPHER.EXE)
+(cd "$stage" && sha256sum "${exes[@]}" >SHA256SUMS)
 
 # The zip's entries: sorted, no directories, no owners or extended times, the
 # commit's time in UTC (zip stores local time), the same permissions.
@@ -48,5 +49,5 @@ unzip -q "$zip" -d "$unpacked"
 (cd "$unpacked" && sha256sum --quiet -c SHA256SUMS)
 rm -rf "$unpacked"
 
-(cd "$stage" && sha256sum x64/GLYPHER.EXE x86/GLYPHER.EXE)
+(cd "$stage" && sha256sum "${exes[@]}")
 sha256sum "dist/${zip##*/}"
