@@ -12,7 +12,9 @@ set(GLYPHER_COMMON_OPTIONS ${GLYPHER_WARNING_OPTIONS} ${GLYPHER_CHARSET_OPTIONS}
 # its own under .data, stored in the file, where it would otherwise be .bss.
 set(GLYPHER_SHIPPED_OPTIONS
     -Os -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -fno-unwind-tables
-    -fno-threadsafe-statics -ffunction-sections)
+    -fno-threadsafe-statics -ffunction-sections
+    # Where the tree was checked out never reaches the binary (__FILE__).
+    -ffile-prefix-map=${PROJECT_SOURCE_DIR}=.)
 
 # glypher_add_library(NAME SHIPPED|TESTED sources...)
 function(glypher_add_library name flavour)

@@ -10,6 +10,7 @@ packages=(
     xvfb xauth x11-utils imagemagick
     clang libfuzzer-14-dev
     locales fonts-ipafont fonts-wine
+    zip unzip
 )
 
 missing=()
